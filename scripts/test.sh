@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Sets up what is missing, builds, and runs every test. Usage: scripts/test.sh [dev|asan]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+preset="${1:-dev}"
+./scripts/setup.sh
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset"
+if [ "$preset" = asan ]; then
+  export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1:halt_on_error=1"
+  export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+fi
+ctest --preset "$preset"

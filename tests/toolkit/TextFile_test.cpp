@@ -1,0 +1,95 @@
+#include "toolkit/TextFile.h"
+
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using Lines = std::vector<std::string>;
+using namespace std::string_literals;
+
+struct SplitCase {
+    const char* name;
+    std::string text;
+    Lines lines;
+};
+
+class SplitLinesTest : public testing::TestWithParam<SplitCase> {};
+
+TEST_P(SplitLinesTest, FollowsTheLineRules)
+{
+    EXPECT_EQ(toolkit::SplitLines(GetParam().text), GetParam().lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SplitLinesTest,
+    testing::Values(
+        SplitCase{"Empty", "", {}},
+        SplitCase{"NoBreakAtEnd", "a", {"a"}},
+        SplitCase{"FinalLfAddsNoLine", "a\nb\n", {"a", "b"}},
+        SplitCase{"CrLf", "a\r\nb\r\n", {"a", "b"}},
+        SplitCase{"LoneCr", "a\rb\r", {"a", "b"}},
+        SplitCase{"MixedEndings", "a\r\nb\nc\rd", {"a", "b", "c", "d"}},
+        SplitCase{"EmptyLinesKept", "a\n\n\nb", {"a", "", "", "b"}},
+        SplitCase{"OnlyBreak", "\n", {""}},
+        SplitCase{"CrCrLfIsTwoBreaks", "a\r\r\nb", {"a", "", "b"}},
+        SplitCase{"LfCrIsTwoBreaks", "a\n\rb", {"a", "", "b"}},
+        SplitCase{"NulEndsText", "a\nb\0c\nd"s, {"a", "b"}},
+        SplitCase{"NulAtStart", "\0abc"s, {}},
+        SplitCase{"BytesKept", "\x82\xa0\xff\x80,\t \n", {"\x82\xa0\xff\x80,\t "}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ReadTextFileLines, ReadsARegularFile)
+{
+    TempDir dir;
+    const auto path = dir.write("f.csv", "h\r\nx,1\r\n");
+    Lines lines{"stale"};
+    ASSERT_TRUE(toolkit::ReadTextFileLines(path, lines));
+    EXPECT_EQ(lines, (Lines{"h", "x,1"}));
+}
+
+TEST(ReadTextFileLines, ReportsWhatCannotBeRead)
+{
+    TempDir dir;
+    const auto fifo = (dir.path() / "fifo").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::filesystem::create_directory(dir.path() / "folder");
+
+    const std::string unreadable[] = {
+        (dir.path() / "missing.csv").string(),
+        (dir.path() / "folder").string(),
+        fifo,           // would block for ever if opened for a plain read
+        "/dev/zero",    // would never end
+        "",
+    };
+    for (const auto& path : unreadable) {
+        Lines lines{"stale"};
+        EXPECT_FALSE(toolkit::ReadTextFileLines(path, lines)) << path;
+        EXPECT_TRUE(lines.empty()) << path;
+    }
+}
+
+TEST(ReadTextFileLines, RefusesFilesOverTheSizeLimit)
+{
+    TempDir dir;
+    const auto path = dir.write("big.csv", "");
+    ASSERT_EQ(::truncate(path.c_str(), toolkit::MaxTextFileSize + 1), 0);
+    Lines lines;
+    EXPECT_FALSE(toolkit::ReadTextFileLines(path, lines));
+
+    ASSERT_EQ(::truncate(path.c_str(), 3), 0);
+    EXPECT_TRUE(toolkit::ReadTextFileLines(path, lines));
+}
+
+TEST(ReadTextFileLines, ReportsAFileWithoutReadPermission)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root reads every file";
+    TempDir dir;
+    const auto path = dir.write("locked.csv", "x\n");
+    ::chmod(path.c_str(), 0);
+    Lines lines;
+    EXPECT_FALSE(toolkit::ReadTextFileLines(path, lines));
+}

@@ -1,0 +1,29 @@
+#include "toolkit/Cp932.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace toolkit {
+
+// Qt reaches code page 932 through ICU. Kept behind these two functions so that a
+// build without ICU can plug another decoder in here.
+static const char* const Cp932Name = "windows-31j";
+
+QString FromCp932(const std::string& bytes)
+{
+    QStringDecoder decoder(Cp932Name);
+    if (!decoder.isValid())
+        return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
+std::string ToCp932(const QString& text)
+{
+    QStringEncoder encoder(Cp932Name);
+    if (!encoder.isValid())
+        return text.toLatin1().toStdString();
+    const QByteArray bytes = encoder.encode(text);
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+} // namespace toolkit

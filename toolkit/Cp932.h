@@ -1,0 +1,12 @@
+#pragma once
+// Code page 932 <-> QString, only where a text meets a widget.
+#include <QString>
+#include <string>
+
+namespace toolkit {
+
+QString FromCp932(const std::string& bytes);
+// For texts our own source holds in UTF-8 and the data layer compares as code page 932.
+std::string ToCp932(const QString& text);
+
+} // namespace toolkit

@@ -1,0 +1,106 @@
+#include "toolkit/TextFile.h"
+
+#include <cerrno>
+#include <cstring>
+
+#ifdef _WIN32
+#include <filesystem>
+#include <fstream>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace toolkit {
+
+std::vector<std::string> SplitLines(std::string_view text)
+{
+    const auto nul = text.find('\0');
+    if (nul != std::string_view::npos)
+        text = text.substr(0, nul);
+
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    const std::size_t n = text.size();
+    while (start < n) {
+        std::size_t i = start;
+        while (i < n && text[i] != '\r' && text[i] != '\n')
+            ++i;
+        lines.emplace_back(text.substr(start, i - start));
+        if (i < n && text[i] == '\r' && i + 1 < n && text[i + 1] == '\n')
+            i += 2;
+        else if (i < n)
+            i += 1;
+        start = i;
+    }
+    return lines;
+}
+
+namespace {
+
+#ifdef _WIN32
+bool ReadWholeFile(const std::string& path, std::string& out)
+{
+    std::error_code ec;
+    const std::filesystem::path p(path);
+    if (!std::filesystem::is_regular_file(p, ec) || ec)
+        return false;
+    const auto size = std::filesystem::file_size(p, ec);
+    if (ec || size > static_cast<std::uintmax_t>(MaxTextFileSize))
+        return false;
+    std::ifstream in(p, std::ios::binary);
+    if (!in)
+        return false;
+    out.resize(static_cast<std::size_t>(size));
+    in.read(out.data(), static_cast<std::streamsize>(size));
+    out.resize(static_cast<std::size_t>(in.gcount()));
+    return !in.bad();
+}
+#else
+bool ReadWholeFile(const std::string& path, std::string& out)
+{
+    // Non-blocking open so that a FIFO cannot stall us before we see what it is.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct FdCloser {
+        int fd;
+        ~FdCloser() { ::close(fd); }
+    } closer{fd};
+
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > MaxTextFileSize)
+        return false;
+
+    out.resize(static_cast<std::size_t>(st.st_size));
+    std::size_t got = 0;
+    while (got < out.size()) {
+        const ssize_t r = ::read(fd, out.data() + got, out.size() - got);
+        if (r < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (r == 0)
+            break; // the file shrank while we read it: take what is there
+        got += static_cast<std::size_t>(r);
+    }
+    out.resize(got);
+    return true;
+}
+#endif
+
+} // namespace
+
+bool ReadTextFileLines(const std::string& path, std::vector<std::string>& lines)
+{
+    lines.clear();
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes))
+        return false;
+    lines = SplitLines(bytes);
+    return true;
+}
+
+} // namespace toolkit

@@ -1,4 +1,5 @@
 #include "toolkit/MessageBox.h"
+#include "toolkit/CentredBox.h"
 #include "toolkit/Cp932.h"
 
 #include <QApplication>
@@ -35,11 +36,16 @@ void ShowMessage(const std::string& text)
     }
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), FromCp932(text),
                     QMessageBox::Ok);
+    ExecCentred(box);
+}
+
+int ExecCentred(QMessageBox& box)
+{
     box.setTextFormat(Qt::PlainText);
     box.adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         box.move(screen->availableGeometry().center() - box.rect().center());
-    box.exec();
+    return box.exec();
 }
 
 } // namespace toolkit

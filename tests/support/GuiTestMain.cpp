@@ -1,0 +1,16 @@
+// main() for the GUI tests: a real QApplication on the offscreen platform.
+#include "toolkit/Application.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+int main(int argc, char** argv)
+{
+    // Test discovery runs this binary without the test's environment.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    testing::InitGoogleTest(&argc, argv);
+    toolkit::TApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}

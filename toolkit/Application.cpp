@@ -24,7 +24,21 @@ std::string FormatExceptionMessage(const std::string& message)
     return message;
 }
 
-TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+QFont DesignFont(int pixelHeight, bool bold)
+{
+    QFont font(QString::fromUtf8(DesignFontFamily));
+    font.setPixelSize(pixelHeight);
+    font.setBold(bold);
+    font.setStyleStrategy(QFont::PreferDefault);
+    return font;
+}
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
+{
+    QFont::insertSubstitutions(QString::fromUtf8(DesignFontFamily),
+                               {QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック"),
+                                QStringLiteral("Noto Sans CJK JP")});
+}
 
 bool TApplication::notify(QObject* receiver, QEvent* event)
 {

@@ -1,6 +1,7 @@
 #pragma once
 // The application object: shows what escapes an event handler and lets the loop go on.
 #include <QApplication>
+#include <QFont>
 
 #include <exception>
 #include <functional>
@@ -29,8 +30,13 @@ public:
 // byte sorts after "." (so ")", " " and "." get none; letters, digits, Japanese do).
 std::string FormatExceptionMessage(const std::string& message);
 
+// The designed font, and what stands in for it where it is not installed.
+inline constexpr const char* DesignFontFamily = "ＭＳ Ｐゴシック";
+QFont DesignFont(int pixelHeight, bool bold = false);
+
 class TApplication : public QApplication {
 public:
+    // Also maps the designed font onto IPA P Gothic, so Japanese shows at the designed size.
     TApplication(int& argc, char** argv);
 
     // Catches what escapes a handler at the point Qt dispatches events.

@@ -1,0 +1,150 @@
+#include "mainwindow/MainWindow.h"
+
+#include "shipdata/Cshipdatamanagemer.h"
+#include "toolkit/Application.h"
+#include "toolkit/ListBox.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QResizeEvent>
+#include <QTabWidget>
+
+TMainForm* MainForm = nullptr;
+
+namespace {
+constexpr int ClientWidth = 695;
+constexpr int ClientHeight = 453;
+constexpr int PageControlWidth = 530;
+const QEvent::Type CreateEventType = static_cast<QEvent::Type>(QEvent::registerEventType());
+} // namespace
+
+ShipType ShipTypeOf(int32_t a, int32_t t, int32_t c)
+{
+    if (a > t && a > c)
+        return ShipType::Adventure;
+    if (a > t)
+        return ShipType::Combat;
+    return t > c ? ShipType::Trade : ShipType::Combat;
+}
+
+TMainForm::TMainForm(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("MainForm"));
+    setFont(toolkit::DesignFont(12));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(240, 240, 240)); // the desktop's button face
+    setPalette(pal);
+    setAutoFillBackground(true);
+    move(202, 119);
+    resize(ClientWidth, ClientHeight);
+
+    ShipListBox = new toolkit::TListBox(this);
+    ShipListBox->setObjectName(QStringLiteral("ShipListBox"));
+    ShipListBox->setGeometry(0, 0, 161, 369);
+
+    struct BoxRow {
+        QCheckBox* TMainForm::*member;
+        const char* name;
+        const char* caption;
+        int top;
+    };
+    static const BoxRow boxes[] = {
+        {&TMainForm::AdventureShipCheckBox, "AdventureShipCheckBox", "冒険船", 376},
+        {&TMainForm::TradeShipCheckBox, "TradeShipCheckBox", "商用船", 400},
+        {&TMainForm::CombatShipCheckBox, "CombatShipCheckBox", "戦闘船", 424},
+    };
+    for (const BoxRow& row : boxes) {
+        auto* box = new QCheckBox(QString::fromUtf8(row.caption), this);
+        box->setObjectName(QString::fromLatin1(row.name));
+        box->setGeometry(8, row.top, 97, 17);
+        box->setChecked(true); // before the handler is attached: building fills nothing
+        connect(box, &QCheckBox::clicked, this, [this, box] { ShipTypeCheckBoxClick(box); });
+        this->*row.member = box;
+    }
+
+    ShipPageControl = new QTabWidget(this);
+    ShipPageControl->setObjectName(QStringLiteral("ShipPageControl"));
+    ShipPageControl->setGeometry(ClientWidth - PageControlWidth, 0, PageControlWidth, ClientHeight);
+
+    setTabOrder(ShipListBox, AdventureShipCheckBox);
+    setTabOrder(AdventureShipCheckBox, TradeShipCheckBox);
+    setTabOrder(TradeShipCheckBox, CombatShipCheckBox);
+    setTabOrder(CombatShipCheckBox, ShipPageControl);
+
+    connect(ShipListBox, &toolkit::TListBox::dblClick, this, [this] { ShipListBoxDblClick(ShipListBox); });
+
+    ShipDataManager = std::make_unique<CShipDataManager>("./data/ship_varietion.csv", "./data/ship_material.csv");
+
+    // The create event comes after construction: at the first show, or from the event loop.
+    QCoreApplication::postEvent(this, new QEvent(CreateEventType));
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::RunCreateEvent()
+{
+    if (Created)
+        return;
+    Created = true;
+    try {
+        FormCreate(this);
+    } catch (const std::exception& e) {
+        toolkit::TApplication::ShowException(e);
+    }
+}
+
+void TMainForm::setVisible(bool visible)
+{
+    if (visible)
+        RunCreateEvent();
+    QWidget::setVisible(visible);
+}
+
+bool TMainForm::event(QEvent* event)
+{
+    if (event->type() == CreateEventType) {
+        RunCreateEvent();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // The page control keeps its width, hugs the right edge and takes the full height.
+    ShipPageControl->setGeometry(width() - PageControlWidth, 0, PageControlWidth, height());
+}
+
+void TMainForm::FormCreate(QObject*)
+{
+    UpdateShipList();
+}
+
+void TMainForm::ShipTypeCheckBoxClick(QObject*)
+{
+    UpdateShipList();
+}
+
+void TMainForm::UpdateShipList()
+{
+    ShipListBox->clear();
+    const int count = ShipDataManager->GetCount();
+    for (int i = 0; i < count; ++i) {
+        const CShipDataElement* ship = ShipDataManager->GetElement(i);
+        QCheckBox* box = nullptr;
+        switch (ShipTypeOf(ship->ALV, ship->TLV, ship->CLV)) {
+        case ShipType::Adventure: box = AdventureShipCheckBox; break;
+        case ShipType::Trade: box = TradeShipCheckBox; break;
+        case ShipType::Combat: box = CombatShipCheckBox; break;
+        }
+        if (box->isChecked())
+            ShipListBox->AddEntry(ship->Name);
+    }
+}
+
+void TMainForm::ShipListBoxDblClick(QObject*)
+{
+}

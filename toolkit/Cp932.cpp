@@ -11,7 +11,9 @@ static const char* const Cp932Name = "windows-31j";
 
 QString FromCp932(const std::string& bytes)
 {
-    QStringDecoder decoder(Cp932Name);
+    // Opening an ICU converter costs far more than decoding a name: keep one per thread.
+    thread_local QStringDecoder decoder(Cp932Name);
+    decoder.resetState();
     if (!decoder.isValid())
         return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
     return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
@@ -19,7 +21,8 @@ QString FromCp932(const std::string& bytes)
 
 std::string ToCp932(const QString& text)
 {
-    QStringEncoder encoder(Cp932Name);
+    thread_local QStringEncoder encoder(Cp932Name);
+    encoder.resetState();
     if (!encoder.isValid())
         return text.toLatin1().toStdString();
     const QByteArray bytes = encoder.encode(text);

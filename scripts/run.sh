@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Sets up what is missing, builds, and starts the program on the shipped sample data.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./scripts/setup.sh
+cmake --preset dev >/dev/null
+cmake --build --preset dev --target shipplanner
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "The program is built, but it needs a desktop (an X11 or Wayland display) to show its window." >&2
+  echo "To see it without one, run ./scripts/screenshot.sh: it starts it on a virtual display and saves docs/main-window.png." >&2
+  exit 1
+fi
+# The data files are found relative to the working directory: start from the repository root.
+exec ./build/shipplanner

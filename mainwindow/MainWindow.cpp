@@ -1,7 +1,9 @@
 #include "mainwindow/MainWindow.h"
 
 #include "shipdata/Cshipdatamanagemer.h"
+#include "shiptab/ShipTab.h"
 #include "toolkit/Application.h"
+#include "toolkit/Cp932.h"
 #include "toolkit/ListBox.h"
 
 #include <QCheckBox>
@@ -147,4 +149,21 @@ void TMainForm::UpdateShipList()
 
 void TMainForm::ShipListBoxDblClick(QObject*)
 {
+    // The selected entry opens, wherever in the list the double-click was.
+    std::string name;
+    if (!ShipListBox->SelectedEntry(name))
+        return;
+    const CShipDataElement* found = ShipDataManager->FindElement(name);
+    if (found == nullptr)
+        return;
+
+    auto* sheet = new QWidget;
+    auto* frame = new TShipTabFrame(sheet);
+    frame->move(0, 0);
+    // Bound before it is shown, so it is never seen empty; the tab owns its own copy.
+    frame->BindShip(std::make_unique<CShipDataElement>(*found));
+    QString caption = toolkit::FromCp932(name);
+    caption.replace(QLatin1Char('&'), QLatin1String("&&"));
+    const int index = ShipPageControl->addTab(sheet, caption);
+    ShipPageControl->setCurrentIndex(index);
 }

@@ -7,7 +7,7 @@
 class QCheckBox;
 class QTabWidget;
 class CShipDataManager;
-struct CShipDataElement;
+
 
 namespace toolkit {
 class TListBox;

@@ -1,0 +1,203 @@
+#include "mainwindow/MainWindow.h"
+
+#include "shiptab/ShipTab.h"
+#include "support/Gui.h"
+#include "support/TempDir.h"
+#include "toolkit/Cp932.h"
+#include "toolkit/ListBox.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPointer>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// name, price, then levels A/T/C; other figures fixed: cabins 10, ports 6, hold 20.
+std::string Ship(const std::string& name, int price, int a, int t, int c)
+{
+    std::string line = name + "," + std::to_string(price);
+    for (int col = 2; col < 30; ++col) {
+        std::string v = "1";
+        if (col == 9) v = "10";
+        if (col == 10) v = "6";
+        if (col == 11) v = "20";
+        if (col == 12) v = "0";
+        if (col == 13) v = std::to_string(a);
+        if (col == 14) v = std::to_string(t);
+        if (col == 15) v = std::to_string(c);
+        if (col == 25) v = "-1";
+        line += "," + v;
+    }
+    return line;
+}
+
+class ShipTabsTest : public testing::Test {
+protected:
+    TempDir dir;
+    std::unique_ptr<WorkingDirectory> cwd;
+    std::unique_ptr<TMainForm> form;
+
+    void open(const std::vector<std::string>& lines)
+    {
+        std::string ships = "h\n", materials = "h\n";
+        for (const auto& l : lines) {
+            ships += l + "\n";
+            materials += l.substr(0, l.find(',')) + ",1/2/3\n";
+        }
+        dir.write("data/ship_varietion.csv", ships);
+        dir.write("data/ship_material.csv", materials);
+        cwd = std::make_unique<WorkingDirectory>(dir.path());
+        form = std::make_unique<TMainForm>();
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    }
+
+    QPoint rowCentre(int row) const
+    {
+        return form->ShipListBox->visualItemRect(form->ShipListBox->item(row)).center();
+    }
+    void doubleClickRow(int row) { RealDoubleClick(form->ShipListBox->viewport(), rowCentre(row)); }
+    void doubleClickEmptyArea() { RealDoubleClick(form->ShipListBox->viewport(), QPoint(40, 300)); }
+
+    int tabs() const { return form->ShipPageControl->count(); }
+    QString caption(int i) const { return form->ShipPageControl->tabText(i); }
+    TShipTabFrame* frame(int i) const
+    {
+        return form->ShipPageControl->widget(i)->findChild<TShipTabFrame*>("ShipTabFrame");
+    }
+    TShipTabFrame* current() const { return frame(form->ShipPageControl->currentIndex()); }
+    static QString text(TShipTabFrame* f, const char* name) { return f->findChild<QLabel*>(name)->text(); }
+    static void clickUp(QWidget* spinner) { RealClick(spinner, QPoint(spinner->width() * 3 / 4, spinner->height() / 2)); }
+    void closeCurrent() { RealClick(current()->SpeedButton1, QPoint(9, 9)); }
+};
+
+} // namespace
+
+TEST_F(ShipTabsTest, DoubleClickOpensTheSelectedShip)
+{
+    open({Ship("Alpha", 1000, 1, 1, 1), Ship("Beta", 2000, 1, 1, 1)});
+    doubleClickRow(1);
+    ASSERT_EQ(tabs(), 1);
+    EXPECT_EQ(caption(0), "Beta");
+    EXPECT_EQ(form->ShipPageControl->currentIndex(), 0);
+    TShipTabFrame* f = frame(0);
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(f->geometry(), QRect(0, 0, 523, 428));
+    EXPECT_TRUE(f->isVisible());
+    EXPECT_EQ(text(f, "ShipNameText"), "  Beta");
+    EXPECT_EQ(text(f, "PriceText"), "  2000");
+
+    // With an entry selected, a double-click below the last entry opens it again.
+    doubleClickEmptyArea();
+    ASSERT_EQ(tabs(), 2);
+    EXPECT_EQ(caption(1), "Beta");
+    EXPECT_EQ(form->ShipPageControl->currentIndex(), 1);
+}
+
+TEST_F(ShipTabsTest, NothingOpensWithoutASelection)
+{
+    open({Ship("Alpha", 1000, 1, 1, 1)});
+    doubleClickEmptyArea();
+    EXPECT_EQ(tabs(), 0);
+
+    doubleClickRow(0);
+    ASSERT_EQ(tabs(), 1);
+    RealClick(form->CombatShipCheckBox, QPoint(6, 8)); // refill: no selection any more
+    RealClick(form->CombatShipCheckBox, QPoint(6, 8));
+    doubleClickEmptyArea();
+    EXPECT_EQ(tabs(), 1);
+}
+
+TEST_F(ShipTabsTest, TabsOfOneShipAreIndependent)
+{
+    open({Ship("Alpha", 1000, 1, 1, 1)});
+    doubleClickRow(0);
+    doubleClickRow(0);
+    ASSERT_EQ(tabs(), 2);
+    EXPECT_EQ(caption(0), caption(1));
+    TShipTabFrame* second = frame(1);
+    clickUp(second->UpDown3);
+    clickUp(second->UpDown1);
+    EXPECT_EQ(text(second, "CurrentCabinsText"), "  11");
+    EXPECT_EQ(text(second, "PercentText"), "   +1%");
+    EXPECT_EQ(text(frame(0), "CurrentCabinsText"), "  10");
+    EXPECT_EQ(text(frame(0), "PercentText"), "   +0%");
+    EXPECT_EQ(text(frame(0), "CurrentCapacityText"), "  36");
+}
+
+TEST_F(ShipTabsTest, OpeningAndClosingOrder)
+{
+    open({Ship("A", 1, 1, 1, 1), Ship("B", 2, 1, 1, 1), Ship("C", 3, 1, 1, 1), Ship("D", 4, 1, 1, 1)});
+    for (int row : {0, 1, 2})
+        doubleClickRow(row);
+    form->ShipPageControl->setCurrentIndex(2);
+    doubleClickRow(3);
+    ASSERT_EQ(tabs(), 4);
+    EXPECT_EQ(caption(3), "D");
+    EXPECT_EQ(form->ShipPageControl->currentIndex(), 3);
+
+    closeCurrent(); // D, the last: the first becomes current
+    ASSERT_EQ(tabs(), 3);
+    EXPECT_EQ(caption(form->ShipPageControl->currentIndex()), "A");
+
+    form->ShipPageControl->tabBar()->setCurrentIndex(1);
+    QPointer<QWidget> closedPage = form->ShipPageControl->widget(1);
+    closeCurrent(); // B: the following one, C, becomes current
+    EXPECT_EQ(caption(form->ShipPageControl->currentIndex()), "C");
+    closeCurrent(); // C, now last: back to A
+    EXPECT_EQ(caption(form->ShipPageControl->currentIndex()), "A");
+    closeCurrent();
+    EXPECT_EQ(tabs(), 0);
+
+    // A closed tab is destroyed once its click has been handled.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(closedPage.isNull());
+    EXPECT_EQ(form->ShipListBox->count(), 4) << "the list is not touched by tabs";
+}
+
+TEST_F(ShipTabsTest, FilteringLeavesOpenTabsAlone)
+{
+    open({Ship("Adv", 1, 9, 1, 1)});
+    doubleClickRow(0);
+    RealClick(form->AdventureShipCheckBox, QPoint(6, 8));
+    EXPECT_EQ(form->ShipListBox->count(), 0);
+    ASSERT_EQ(tabs(), 1);
+    clickUp(current()->UpDown4);
+    EXPECT_EQ(text(current(), "CurrentPortsText"), "  7");
+}
+
+TEST_F(ShipTabsTest, DuplicateEmptyAndSpecialNames)
+{
+    const std::string jp = toolkit::ToCp932(QString::fromUtf8("大型ガレオン"));
+    open({Ship("Twin", 100, 1, 1, 1), Ship("", 200, 1, 1, 1), Ship("Twin", 300, 1, 1, 1), Ship(jp, 400, 1, 1, 1),
+          Ship("Salt & Pepper", 500, 1, 1, 1)});
+    doubleClickRow(2); // the second "Twin" opens the first record of that name
+    EXPECT_EQ(text(current(), "PriceText"), "  100");
+    doubleClickRow(1);
+    EXPECT_EQ(caption(1), "");
+    EXPECT_EQ(text(current(), "PriceText"), "  200");
+    doubleClickRow(3);
+    EXPECT_EQ(caption(2), QString::fromUtf8("大型ガレオン"));
+    EXPECT_EQ(text(current(), "ShipNameText"), QString::fromUtf8("  大型ガレオン"));
+    doubleClickRow(4);
+    EXPECT_EQ(caption(3), "Salt && Pepper") << "shown as it is, not as a mnemonic";
+    EXPECT_EQ(text(current(), "PriceText"), "  500");
+}
+
+TEST_F(ShipTabsTest, ClosingWithTabsOpenDestroysEverything)
+{
+    open({Ship("A", 1, 1, 1, 1)});
+    for (int i = 0; i < 3; ++i)
+        doubleClickRow(0);
+    QPointer<TShipTabFrame> f = frame(1);
+    form.reset();
+    EXPECT_TRUE(f.isNull());
+}

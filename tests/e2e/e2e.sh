@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# End to end on a real X server: the real binary, real mouse events, a window manager's close.
+# Usage: e2e.sh SHIPPLANNER WM_CLOSE DATA_DIR   (runs itself under xvfb-run when there is no display)
+set -euo pipefail
+app=$1 wm_close=$2 data=$3
+
+if [ -z "${E2E_INSIDE:-}" ]; then
+  # -noreset: the server must not reset between our short-lived clients.
+  E2E_INSIDE=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset -nolisten tcp" "$0" "$@"
+fi
+
+work=$(mktemp -d)
+pid=""
+cleanup() {
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Waits (up to 15 s) for a visible window whose title is exactly $1; prints its id.
+find_window() {
+  local id
+  id=$(timeout 15 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) || true
+  [ -n "$id" ] || fail "no window '$1' appeared"
+  echo "$id"
+}
+
+# Waits for the program to end by itself within $1 seconds; fails on a non-zero exit code.
+expect_exit_zero() {
+  local status=0
+  for _ in $(seq $(($1 * 10))); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$pid" 2>/dev/null && fail "the program did not end within $1 s"
+  wait "$pid" || status=$?
+  pid=""
+  [ "$status" -eq 0 ] || fail "the program ended with $status"
+}
+
+echo "== 1. start on test data, open the first ship, close the window"
+mkdir -p "$work/run1"
+cp -r "$data" "$work/run1/data"
+(cd "$work/run1" && exec "$app") 2>/dev/null &
+pid=$!
+win=$(find_window MainForm)
+sleep 0.3
+# The page control: right of the list, the full client height.
+import -window "$win" -crop 530x453+165+0 +repage "$work/before.png"
+xdotool mousemove --window "$win" 30 5 click --repeat 2 --delay 60 1
+sleep 0.5
+import -window "$win" -crop 530x453+165+0 +repage "$work/after.png"
+changed=$(compare -metric AE "$work/before.png" "$work/after.png" null: 2>&1 || true)
+echo "pixels changed in the page control: $changed"
+[ "${changed%%.*}" -gt 5000 ] || fail "no tab opened (only $changed pixels changed)"
+"$wm_close" "$win"
+expect_exit_zero 5
+echo "closed with exit code 0"
+
+echo "== 2. start without data: two messages, then the window"
+mkdir -p "$work/run2"
+(cd "$work/run2" && exec "$app") 2>/dev/null &
+pid=$!
+for n in 1 2; do
+  box=$(find_window shipplanner)
+  xdotool search --onlyvisible --name '^MainForm$' >/dev/null 2>&1 && fail "the window showed before message $n was accepted"
+  echo "message box $n appeared"
+  "$wm_close" "$box"
+  for _ in $(seq 50); do xdotool search --onlyvisible --name '^shipplanner$' 2>/dev/null | grep -qx "$box" || break; sleep 0.1; done
+done
+win=$(find_window MainForm)
+echo "window opened after both messages"
+"$wm_close" "$win"
+expect_exit_zero 5
+echo "1 passed, 0 failed"

@@ -1,0 +1,384 @@
+#include "shiptab/ShipTab.h"
+
+#include "shiptab/Calculator.h"
+#include "toolkit/Application.h"
+#include "toolkit/Cp932.h"
+#include "toolkit/PageControl.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include <functional>
+
+std::string MaterialNames[MaterialCount] = {
+    "\x90\x65\x95\xfb",                                 // 親方
+    "\x83\x56\x81\x5b\x83\x5f\x81\x5b",                 // シーダー
+    "\x83\x8c\x83\x62\x83\x68\x83\x70\x83\x43\x83\x93", // レッドパイン
+    "\x83\x72\x81\x5b\x83\x60",                         // ビーチ
+    "\x83\x47\x83\x8b\x83\x80",                         // エルム
+    "\x83\x60\x81\x5b\x83\x4e",                         // チーク
+    "\x83\x49\x81\x5b\x83\x4e",                         // オーク
+    "\x83\x7d\x83\x7a\x83\x4b\x83\x6a\x81\x5b",         // マホガニー
+    "\x93\xba\x92\xa3\x82\xe8",                         // 銅張り
+    "\x83\x8d\x81\x5b\x83\x59\x83\x45\x83\x62\x83\x68", // ローズウッド
+    "\x93\x53\x92\xa3\x82\xe8",                         // 鉄張り
+};
+
+namespace {
+
+// Colours of the static texts by role.
+constexpr QRgb ItemLabel = qRgb(194, 186, 254);
+constexpr QRgb GroupHeader = qRgb(90, 254, 168);
+constexpr QRgb AllotmentLine = qRgb(217, 186, 254);
+constexpr QRgb Adjustment = qRgb(255, 255, 0);
+constexpr QRgb Value = qRgb(255, 255, 255);
+constexpr QRgb FrameBackground = qRgb(230, 255, 251);
+constexpr QRgb MaterialViewBackground = qRgb(191, 255, 244);
+
+using F = TShipTabFrame;
+
+// Captions keep their leading blanks: they place the text inside its box.
+constexpr F::Control Controls[] = {
+    {&F::MaterialView, "MaterialView", "", 280, 256, 241, 169, 0},
+    {&F::StaticText1, "StaticText1", "      船種名", 0, 0, 81, 17, ItemLabel},
+    {&F::ShipNameText, "ShipNameText", " N/A", 80, 0, 185, 17, Value},
+    {&F::StaticText9, "StaticText9", " 価格", 104, 32, 41, 17, ItemLabel},
+    {&F::PriceText, "PriceText", " N/A", 144, 32, 121, 17, Value},
+    {&F::StaticText11, "StaticText11", " 耐久", 0, 32, 41, 17, ItemLabel},
+    {&F::StrengthText, "StrengthText", " N/A", 40, 32, 65, 17, Value},
+    {&F::StaticText3, "StaticText3", " 旋回", 0, 96, 41, 17, ItemLabel},
+    {&F::SlueText, "SlueText", " N/A", 40, 96, 49, 17, Value},
+    {&F::StaticText8, "StaticText8", " 対波", 88, 96, 41, 17, ItemLabel},
+    {&F::ResistiveWaveText, "ResistiveWaveText", " N/A", 128, 96, 49, 17, Value},
+    {&F::StaticText13, "StaticText13", " 装甲", 176, 96, 41, 17, ItemLabel},
+    {&F::ArmouredText, "ArmouredText", " N/A", 216, 96, 49, 17, Value},
+    {&F::StaticText7, "StaticText7", "      材質", 0, 16, 81, 17, ItemLabel},
+    {&F::MaterialText, "MaterialText", " N/A", 80, 16, 185, 17, Value},
+    {&F::UpDown1, "UpDown1", "", 392, 56, 32, 17, 0},
+    {&F::StaticText10, "StaticText10", "                           増減量", 280, 24, 241, 17, GroupHeader},
+    {&F::StaticText12, "StaticText12", " 比率調整", 280, 56, 65, 17, Adjustment},
+    {&F::PercentText, "PercentText", " N/A", 344, 56, 49, 17, Value},
+    {&F::StaticText14, "StaticText14", "      総容量", 280, 40, 97, 17, ItemLabel},
+    {&F::CurrentCapacityText, "CurrentCapacityText", "    N/A", 376, 40, 145, 17, Value},
+    {&F::StaticText16, "StaticText16", " 数値調整", 424, 56, 65, 17, Adjustment},
+    {&F::UpDown2, "UpDown2", "", 488, 56, 33, 17, 0},
+    {&F::StaticText2, "StaticText2", " 縦帆", 0, 80, 41, 17, ItemLabel},
+    {&F::LSailText, "LSailText", " N/A", 40, 80, 49, 17, Value},
+    {&F::StaticText4, "StaticText4", "                          基本性能", 0, 64, 265, 17, GroupHeader},
+    {&F::StaticText5, "StaticText5", " 横帆", 88, 80, 41, 17, ItemLabel},
+    {&F::SSailText, "SSailText", " N/A", 128, 80, 49, 17, Value},
+    {&F::StaticText6, "StaticText6", " 漕力", 176, 80, 41, 17, ItemLabel},
+    {&F::RowText, "RowText", " N/A", 216, 80, 49, 17, Value},
+    {&F::StaticText17, "StaticText17", " 冒険", 0, 320, 41, 17, ItemLabel},
+    {&F::ALVText, "ALVText", " N/A", 40, 320, 49, 17, Value},
+    {&F::StaticText19, "StaticText19", "                          乗船Lv", 0, 304, 265, 17, GroupHeader},
+    {&F::CLVText, "CLVText", " N/A", 216, 320, 49, 17, Value},
+    {&F::StaticText27, "StaticText27", " 最小", 0, 152, 41, 17, ItemLabel},
+    {&F::MinimumCabinsText, "MinimumCabinsText", " N/A", 40, 152, 49, 17, Value},
+    {&F::StaticText29, "StaticText29", "                          船倉配分", 0, 120, 265, 17, GroupHeader},
+    {&F::StaticText30, "StaticText30", " 標準", 88, 152, 41, 17, ItemLabel},
+    {&F::DefaultCabinsText, "DefaultCabinsText", " N/A", 128, 152, 49, 17, Value},
+    {&F::StaticText32, "StaticText32", " 最大", 176, 152, 41, 17, ItemLabel},
+    {&F::MaximumCabinsText, "MaximumCabinsText", " N/A", 216, 152, 49, 17, Value},
+    {&F::StaticText18, "StaticText18", " 最小", 0, 184, 41, 17, ItemLabel},
+    {&F::MinimumPortsText, "MinimumPortsText", " N/A", 40, 184, 49, 17, Value},
+    {&F::StaticText22, "StaticText22", " 標準", 88, 184, 41, 17, ItemLabel},
+    {&F::DefaultPortsText, "DefaultPortsText", " N/A", 128, 184, 49, 17, Value},
+    {&F::StaticText25, "StaticText25", " 最大", 176, 184, 41, 17, ItemLabel},
+    {&F::MaximumPortsText, "MaximumPortsText", " N/A", 216, 184, 49, 17, Value},
+    {&F::StaticText34, "StaticText34", "                  砲室", 0, 168, 177, 17, AllotmentLine},
+    {&F::StaticText35, "StaticText35", "                  船室", 0, 136, 177, 17, AllotmentLine},
+    {&F::UpDown3, "UpDown3", "", 232, 136, 33, 17, 0},
+    {&F::CurrentCabinsText, "CurrentCabinsText", " N/A", 176, 136, 57, 17, Value},
+    {&F::UpDown4, "UpDown4", "", 232, 168, 33, 17, 0},
+    {&F::CurrentPortsText, "CurrentPortsText", " N/A", 176, 168, 57, 17, Value},
+    {&F::StaticText38, "StaticText38", "                  倉庫", 0, 200, 177, 17, AllotmentLine},
+    {&F::CurrentHoldText, "CurrentHoldText", " N/A", 176, 200, 89, 17, Value},
+    {&F::StaticText40, "StaticText40", "補助帆", 0, 256, 41, 17, ItemLabel},
+    {&F::NumOfJiggerText, "NumOfJiggerText", " N/A", 40, 256, 49, 17, Value},
+    {&F::StaticText43, "StaticText43", "船首像", 88, 256, 41, 17, ItemLabel},
+    {&F::NumOfFigureheadText, "NumOfFigureheadText", " N/A", 128, 256, 49, 17, Value},
+    {&F::StaticText44, "StaticText44", " 紋章", 176, 256, 41, 17, ItemLabel},
+    {&F::NumOfSealText, "NumOfSealText", " N/A", 216, 256, 49, 17, Value},
+    {&F::StaticText46, "StaticText46", "船側砲", 0, 240, 41, 17, ItemLabel},
+    {&F::CannonSlotsText, "CannonSlotsText", " N/A", 40, 240, 49, 17, Value},
+    {&F::StaticText48, "StaticText48", "                       部品スロット数", 0, 224, 265, 17, GroupHeader},
+    {&F::StaticText49, "StaticText49", "船首砲", 88, 240, 41, 17, ItemLabel},
+    {&F::FrontCannonSlotsText, "FrontCannonSlotsText", " N/A", 128, 240, 49, 17, Value},
+    {&F::StaticText51, "StaticText51", "船尾砲", 176, 240, 41, 17, ItemLabel},
+    {&F::RearCannonSlotsText, "RearCannonSlotsText", " N/A", 216, 240, 49, 17, Value},
+    {&F::StaticText53, "StaticText53", " 特殊兵装", 0, 272, 65, 17, ItemLabel},
+    {&F::NumOfWeaponText, "NumOfWeaponText", " N/A", 64, 272, 65, 17, Value},
+    {&F::StaticText55, "StaticText55", " 追加装甲", 128, 272, 65, 17, ItemLabel},
+    {&F::NumOfArmourText, "NumOfArmourText", " N/A", 192, 272, 73, 17, Value},
+    {&F::SpeedButton1, "SpeedButton1", "×", 504, 0, 18, 18, 0},
+    {&F::StaticText15, "StaticText15", " 交易", 88, 320, 41, 17, ItemLabel},
+    {&F::TLVText, "TLVText", " N/A", 128, 320, 49, 17, Value},
+    {&F::StaticText21, "StaticText21", " 戦闘", 176, 320, 41, 17, ItemLabel},
+};
+
+template <class... Ts>
+struct Overloaded : Ts... {
+    using Ts::operator()...;
+};
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
+
+// Figure texts are ASCII, so they skip the code page decoder.
+void SetAscii(QLabel* label, const std::string& text)
+{
+    label->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void SetFigure(QLabel* label, int32_t value)
+{
+    SetAscii(label, shiptab::FigureText(value));
+}
+
+} // namespace
+
+std::span<const TShipTabFrame::Control> TShipTabFrame::Layout()
+{
+    return Controls;
+}
+
+TShipTabFrame::TShipTabFrame(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("ShipTabFrame"));
+    setGeometry(0, 0, 523, 428);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, QColor(FrameBackground));
+    setPalette(background);
+    setAutoFillBackground(true);
+
+    // Controls are created in table order: Qt's focus chain follows creation order.
+    const QFont textFont = toolkit::DesignFont(13);
+    for (const Control& c : Controls) {
+        const QRect geometry(c.Left, c.Top, c.Width, c.Height);
+        QWidget* control = std::visit(
+            Overloaded{
+                [&](TStaticText* TShipTabFrame::*member) -> QWidget* {
+                    return this->*member =
+                               new TStaticText(this, QString::fromUtf8(c.Caption), geometry, QColor(c.Colour), textFont);
+                },
+                [&](TUpDown* TShipTabFrame::*member) -> QWidget* {
+                    auto* spinner = new TUpDown(this);
+                    spinner->setGeometry(geometry);
+                    return this->*member = spinner;
+                },
+                [&](QToolButton* TShipTabFrame::*member) -> QWidget* {
+                    auto* button = new QToolButton(this);
+                    button->setText(QString::fromUtf8(c.Caption));
+                    button->setGeometry(geometry);
+                    return this->*member = button;
+                },
+                [&](QTreeWidget* TShipTabFrame::*member) -> QWidget* {
+                    auto* view = new QTreeWidget(this);
+                    view->setGeometry(geometry);
+                    return this->*member = view;
+                },
+            },
+            c.Member);
+        control->setObjectName(QString::fromLatin1(c.Name));
+    }
+
+    // The spinners overlap their value boxes by a pixel; keep all of each arrow clickable.
+    for (TUpDown* spinner : {UpDown1, UpDown2, UpDown3, UpDown4})
+        spinner->raise();
+    UpDown1->OnChangingEx = std::bind_front(&TShipTabFrame::UpDown1ChangingEx, this);
+    UpDown2->OnChangingEx = std::bind_front(&TShipTabFrame::UpDown1ChangingEx, this);
+    UpDown2->setEnabled(false);
+    UpDown3->OnChangingEx = std::bind_front(&TShipTabFrame::UpDown3ChangingEx, this);
+    UpDown4->OnChangingEx = std::bind_front(&TShipTabFrame::UpDown4ChangingEx, this);
+
+    SpeedButton1->setAutoRaise(true);
+    SpeedButton1->setFocusPolicy(Qt::NoFocus);
+    SpeedButton1->setFont(toolkit::DesignFont(12, true));
+    connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(SpeedButton1); });
+
+    // The material list shows the window's font: it gets no font of its own.
+    MaterialView->setColumnCount(4);
+    MaterialView->setHeaderLabels({QStringLiteral("材質"), QStringLiteral("縦帆"), QStringLiteral("横帆"),
+                                   QStringLiteral("耐久")});
+    QHeaderView* header = MaterialView->header();
+    header->setSectionsClickable(false);
+    header->setSectionsMovable(false);
+    header->setStretchLastSection(false);
+    MaterialView->setColumnWidth(0, 86);
+    for (int column = 1; column < 4; ++column)
+        MaterialView->setColumnWidth(column, 50);
+    MaterialView->setRootIsDecorated(false);
+    MaterialView->setUniformRowHeights(true);
+    MaterialView->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Captions may be edited by clicking the selected line; a double-click chooses, never edits.
+    MaterialView->setEditTriggers(QAbstractItemView::SelectedClicked);
+    QPalette list = MaterialView->palette();
+    list.setColor(QPalette::Base, QColor(MaterialViewBackground));
+    // The chosen line stays highlighted when the list loses the focus.
+    list.setColor(QPalette::Inactive, QPalette::Highlight, list.color(QPalette::Active, QPalette::Highlight));
+    list.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                  list.color(QPalette::Active, QPalette::HighlightedText));
+    MaterialView->setPalette(list);
+    // Item views report no double-click below the last line; the viewport sees them all.
+    MaterialView->viewport()->installEventFilter(this);
+}
+
+TShipTabFrame::~TShipTabFrame() = default;
+
+bool TShipTabFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    // The type test comes first: it keeps this off a viewport that is being torn down.
+    if (event->type() == QEvent::MouseButtonDblClick && watched == MaterialView->viewport()
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        MaterialViewDblClick(MaterialView);
+    return QWidget::eventFilter(watched, event);
+}
+
+void TShipTabFrame::BindShip(std::unique_ptr<CShipDataElement> record)
+{
+    if (!record)
+        return;
+    Ship = std::move(record);
+    const CShipDataElement& ship = *Ship;
+
+    // A default outside the material kinds starts on material 0, as an empty column does.
+    MaterialIndex = ship.DefaultMaterial >= -1 && ship.DefaultMaterial < MaterialCount - 1 ? ship.DefaultMaterial + 1 : 0;
+    Percent = 0;
+    CurrentCabins = ship.DefaultCabins;
+    CurrentPorts = ship.DefaultPorts;
+    BaseCapacity = shiptab::BaseCapacity(ship.DefaultCabins, ship.DefaultPorts, ship.DefaultHold);
+
+    ShipNameText->setText(toolkit::FromCp932("  " + ship.Name));
+    SetFigure(RowText, ship.Row);
+    SetFigure(SlueText, ship.Slue);
+    SetFigure(ResistiveWaveText, ship.ResistiveWave);
+    SetFigure(ArmouredText, ship.Armoured);
+    SetFigure(MinimumCabinsText, shiptab::CabinMinimum(ship.DefaultCabins, ship.MinimumCabinsBase));
+    SetFigure(DefaultCabinsText, ship.DefaultCabins);
+    SetFigure(MaximumCabinsText, shiptab::CabinMaximum(ship.DefaultCabins));
+    SetFigure(MinimumPortsText, shiptab::PortMinimum(ship.DefaultPorts));
+    SetFigure(DefaultPortsText, ship.DefaultPorts);
+    SetFigure(MaximumPortsText, shiptab::PortMaximum(ship.DefaultPorts));
+    SetFigure(CannonSlotsText, ship.CannonSlots);
+    SetFigure(FrontCannonSlotsText, ship.FrontCannonSlots);
+    SetFigure(RearCannonSlotsText, ship.RearCannonSlots);
+    SetFigure(NumOfJiggerText, ship.NumOfJigger);
+    SetFigure(NumOfFigureheadText, ship.NumOfFigurehead);
+    SetFigure(NumOfSealText, ship.NumOfSeal);
+    SetFigure(NumOfWeaponText, ship.NumOfWeapon);
+    SetFigure(NumOfArmourText, ship.NumOfArmour);
+    SetFigure(ALVText, ship.ALV);
+    SetFigure(TLVText, ship.TLV);
+    SetFigure(CLVText, ship.CLV);
+
+    QList<QTreeWidgetItem*> lines;
+    lines.reserve(MaterialCount);
+    for (int i = 0; i < MaterialCount; ++i) {
+        const MaterialSlot& slot = ship.Materials[i];
+        auto* line = new QTreeWidgetItem(QStringList{
+            toolkit::FromCp932(MaterialNames[i]),
+            QString::fromStdString(shiptab::MaterialFigure(slot.LSail)),
+            QString::fromStdString(shiptab::MaterialFigure(slot.SSail)),
+            QString::fromStdString(shiptab::MaterialFigure(slot.Strength)),
+        });
+        line->setFlags(line->flags() | Qt::ItemIsEditable);
+        lines.append(line);
+    }
+    MaterialView->addTopLevelItems(lines);
+
+    Recalculate();
+}
+
+void TShipTabFrame::SpeedButton1Click(QObject*)
+{
+    // The frame sits on its page, and the page in a tab widget (inside its page stack).
+    QWidget* page = parentWidget();
+    if (page == nullptr)
+        return;
+    for (QWidget* w = page->parentWidget(); w != nullptr; w = w->parentWidget()) {
+        auto* tabs = qobject_cast<QTabWidget*>(w);
+        if (tabs == nullptr)
+            continue;
+        if (tabs->indexOf(page) < 0)
+            return;
+        toolkit::RemovePage(tabs, page);
+        // Deferred: this handler runs inside the frame's own button.
+        page->deleteLater();
+        return;
+    }
+}
+
+void TShipTabFrame::MaterialViewDblClick(QObject*)
+{
+    // The selected line counts, not the one under the mouse.
+    const QModelIndexList selected = MaterialView->selectionModel()->selectedIndexes();
+    if (selected.isEmpty())
+        return;
+    int index = selected.first().row();
+    for (const QModelIndex& i : selected)
+        index = std::min(index, i.row());
+    if (index < 0 || index >= MaterialCount || !Ship)
+        return;
+    MaterialIndex = index;
+    Recalculate();
+}
+
+void TShipTabFrame::UpDown1ChangingEx(QObject*, bool& AllowChange, short, TUpDownDirection Direction)
+{
+    // The spinner only serves as a pair of buttons: its own position never moves.
+    AllowChange = false;
+    if (!Ship)
+        return;
+    if (Direction == updUp)
+        Percent = shiptab::WrapAdd(Percent, 1);
+    else if (Direction == updDown)
+        Percent = shiptab::WrapSub(Percent, 1);
+    Recalculate();
+}
+
+void TShipTabFrame::UpDown3ChangingEx(QObject*, bool& AllowChange, short, TUpDownDirection Direction)
+{
+    AllowChange = false;
+    if (!Ship)
+        return;
+    if (Direction == updUp)
+        CurrentCabins = shiptab::StepUpTo(CurrentCabins, shiptab::CabinMaximum(Ship->DefaultCabins));
+    else if (Direction == updDown)
+        CurrentCabins = shiptab::StepDownTo(CurrentCabins, shiptab::CabinMinimum(Ship->DefaultCabins, Ship->MinimumCabinsBase));
+    Recalculate();
+}
+
+void TShipTabFrame::UpDown4ChangingEx(QObject*, bool& AllowChange, short, TUpDownDirection Direction)
+{
+    AllowChange = false;
+    if (!Ship)
+        return;
+    if (Direction == updUp)
+        CurrentPorts = shiptab::StepUpTo(CurrentPorts, shiptab::PortMaximum(Ship->DefaultPorts));
+    else if (Direction == updDown)
+        CurrentPorts = shiptab::StepDownTo(CurrentPorts, shiptab::PortMinimum(Ship->DefaultPorts));
+    Recalculate();
+}
+
+void TShipTabFrame::Recalculate()
+{
+    if (!Ship)
+        return;
+    const MaterialSlot& slot = Ship->Materials[MaterialIndex];
+    CurrentCapacity = shiptab::CurrentCapacity(Percent, BaseCapacity);
+
+    SetFigure(CurrentCapacityText, CurrentCapacity);
+    SetFigure(CurrentCabinsText, CurrentCabins);
+    SetFigure(CurrentPortsText, CurrentPorts);
+    SetFigure(CurrentHoldText, shiptab::Hold(CurrentCapacity, CurrentCabins, CurrentPorts));
+    // From the names table, never from a line's caption, which the user may have edited.
+    MaterialText->setText(toolkit::FromCp932("  " + MaterialNames[MaterialIndex]));
+    SetFigure(PriceText, shiptab::ShownPrice(Ship->Price, slot.PriceFactor, Percent));
+    SetAscii(LSailText, shiptab::MaterialFigureText(slot.LSail));
+    SetAscii(SSailText, shiptab::MaterialFigureText(slot.SSail));
+    SetAscii(StrengthText, shiptab::MaterialFigureText(slot.Strength));
+    SetAscii(PercentText, shiptab::PercentText(Percent));
+}

@@ -7,7 +7,8 @@ preset="${1:-dev}"
 cmake --preset "$preset" >/dev/null
 cmake --build --preset "$preset"
 if [ "$preset" = asan ]; then
-  export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1:halt_on_error=1"
+  export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:halt_on_error=1"
   export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+  export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 fi
 ctest --preset "$preset"

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QMessageBox>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 
@@ -240,15 +241,14 @@ TEST_F(MainWindowTest, CreateEventFillsTheListOnce)
     cwd = std::make_unique<WorkingDirectory>(dir.path());
     form = std::make_unique<TMainForm>();
     EXPECT_EQ(form->ShipListBox->count(), 0) << "nothing is filled while building";
-    int fills = 0;
-    QObject::connect(form->ShipListBox->model(), &QAbstractItemModel::modelReset, [&] { ++fills; });
+    QSignalSpy fills(form->ShipListBox->model(), &QAbstractItemModel::modelReset);
     form->show();
     EXPECT_EQ(form->ShipListBox->count(), 1) << "filled before the window is first shown";
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
     form->hide();
     form->show();
-    EXPECT_EQ(fills, 1);
+    EXPECT_EQ(fills.count(), 1);
 }
 
 TEST_F(MainWindowTest, CreateEventRunsFromTheLoopWithoutAShow)

@@ -201,3 +201,19 @@ TEST_F(ShipTabsTest, ClosingWithTabsOpenDestroysEverything)
     form.reset();
     EXPECT_TRUE(f.isNull());
 }
+
+// A long session, run under LeakSanitizer in CI: nothing of a closed tab may stay behind.
+TEST_F(ShipTabsTest, FiveHundredOpensAndClosesLeaveNothingBehind)
+{
+    open({Ship("A", 1, 1, 1, 1), Ship("B", 2, 1, 1, 1), Ship("C", 3, 1, 1, 1)});
+    for (int i = 0; i < 500; ++i) {
+        doubleClickRow(i % 3);
+        if (i % 2 == 1)
+            doubleClickRow((i + 1) % 3);
+        while (tabs() > 0)
+            closeCurrent();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    EXPECT_EQ(tabs(), 0);
+    EXPECT_TRUE(form->findChildren<TShipTabFrame*>().isEmpty());
+}

@@ -69,7 +69,8 @@ TEST(ExceptionBox, HandlerExceptionsAreShownAndTheLoopGoesOn)
     QCoreApplication::processEvents();
 
     t.action = [] { throw toolkit::EAbort(); };
-    QCoreApplication::sendEvent(&t, new QEvent(QEvent::User));
+    QEvent direct(QEvent::User);
+    QCoreApplication::sendEvent(&t, &direct);
 
     t.action = [] { throw std::runtime_error("library (detail)"); };
     QCoreApplication::postEvent(&t, new QEvent(QEvent::User));

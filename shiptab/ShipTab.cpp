@@ -222,7 +222,7 @@ TShipTabFrame::TShipTabFrame(QWidget* parent) : QWidget(parent)
     list.setColor(QPalette::Inactive, QPalette::HighlightedText,
                   list.color(QPalette::Active, QPalette::HighlightedText));
     MaterialView->setPalette(list);
-    // Item views report no double-click below the last line; the viewport sees them all.
+    // Item views report no double-click beside the lines; the viewport sees them all.
     MaterialView->viewport()->installEventFilter(this);
 }
 
@@ -231,9 +231,17 @@ TShipTabFrame::~TShipTabFrame() = default;
 bool TShipTabFrame::eventFilter(QObject* watched, QEvent* event)
 {
     // The type test comes first: it keeps this off a viewport that is being torn down.
-    if (event->type() == QEvent::MouseButtonDblClick && watched == MaterialView->viewport()
-        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-        MaterialViewDblClick(MaterialView);
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease || type == QEvent::MouseButtonDblClick)
+        && watched == MaterialView->viewport()) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (type == QEvent::MouseButtonDblClick && mouse->button() == Qt::LeftButton)
+            MaterialViewDblClick(MaterialView);
+        // Qt drops a single selection on a click beside the lines; the list keeps it, so a
+        // double-click there still means the selected line.
+        if (!MaterialView->indexAt(mouse->position().toPoint()).isValid())
+            return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 

@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 
 #include <functional>
+#include <vector>
 
 std::string MaterialNames[MaterialCount] = {
     "\x90\x65\x95\xfb",                                 // 親方
@@ -155,14 +156,27 @@ TShipTabFrame::TShipTabFrame(QWidget* parent) : QWidget(parent)
     setAutoFillBackground(true);
 
     // Controls are created in table order: Qt's focus chain follows creation order.
+    // The boxes share one font and one palette per colour.
     const QFont textFont = toolkit::DesignFont(13);
+    struct ColourPalette {
+        QRgb colour;
+        QPalette palette;
+    };
+    std::vector<ColourPalette> palettes;
+    const auto paletteFor = [&](QRgb colour) -> const QPalette& {
+        for (const ColourPalette& p : palettes)
+            if (p.colour == colour)
+                return p.palette;
+        return palettes.emplace_back(ColourPalette{colour, TStaticText::OwnPalette(palette(), QColor(colour))}).palette;
+    };
+    palettes.reserve(8);
     for (const Control& c : Controls) {
         const QRect geometry(c.Left, c.Top, c.Width, c.Height);
         QWidget* control = std::visit(
             Overloaded{
                 [&](TStaticText* TShipTabFrame::*member) -> QWidget* {
                     return this->*member =
-                               new TStaticText(this, QString::fromUtf8(c.Caption), geometry, QColor(c.Colour), textFont);
+                               new TStaticText(this, QString::fromUtf8(c.Caption), geometry, paletteFor(c.Colour), textFont);
                 },
                 [&](TUpDown* TShipTabFrame::*member) -> QWidget* {
                     auto* spinner = new TUpDown(this);

@@ -9,12 +9,12 @@ TStaticText::TStaticText(QWidget* parent) : QLabel(parent)
     Setup(toolkit::DesignFont(13));
 }
 
-TStaticText::TStaticText(QWidget* parent, const QString& caption, const QRect& geometry, const QColor& colour,
+TStaticText::TStaticText(QWidget* parent, const QString& caption, const QRect& geometry, const QPalette& palette,
                          const QFont& font)
     : QLabel(parent)
 {
     Setup(font);
-    SetColour(colour);
+    setPalette(palette);
     setGeometry(geometry);
     setText(caption);
 }
@@ -24,7 +24,6 @@ void TStaticText::Setup(const QFont& font)
     // Ship names come from data files: never let "<b>" in one turn into markup.
     setTextFormat(Qt::PlainText);
     setFrameStyle(QFrame::Box | QFrame::Plain);
-    setLineWidth(1);
     // Leading blanks in the captions do the positioning; no extra indent of our own.
     setIndent(0);
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -35,7 +34,18 @@ void TStaticText::Setup(const QFont& font)
 void TStaticText::SetColour(const QColor& colour)
 {
     // A palette rather than a style sheet: sheets make every box several times slower to build.
-    QPalette p = palette();
-    p.setColor(QPalette::Window, colour);
-    setPalette(p);
+    setPalette(OwnPalette(palette(), colour));
+}
+
+QPalette TStaticText::OwnPalette(const QPalette& base, const QColor& colour)
+{
+    QPalette own = base;
+    for (int group = 0; group < QPalette::NColorGroups; ++group)
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = static_cast<QPalette::ColorGroup>(group);
+            const auto r = static_cast<QPalette::ColorRole>(role);
+            own.setBrush(g, r, base.brush(g, r));
+        }
+    own.setColor(QPalette::Window, colour);
+    return own;
 }

@@ -4,19 +4,24 @@
 #include <QLabel>
 
 class QFont;
+class QPalette;
 class QRect;
 
 class TStaticText : public QLabel {
     Q_OBJECT
 public:
     explicit TStaticText(QWidget* parent = nullptr);
-    // Forms that build many boxes from a table pass one font object to all of them:
-    // building a font per box shows up in the frame's creation time.
-    TStaticText(QWidget* parent, const QString& caption, const QRect& geometry, const QColor& colour,
+    // For forms that build many boxes from a table: they share one font and one palette
+    // per colour (from OwnPalette), which keeps building a box close to a plain label's cost.
+    TStaticText(QWidget* parent, const QString& caption, const QRect& geometry, const QPalette& palette,
                 const QFont& font);
 
     // The box's own background, not the parent's.
     void SetColour(const QColor& colour);
+
+    // `base` with the background `colour` and every other role fixed as well: such a palette
+    // is taken as it is, without resolving it against the parent's for every box.
+    static QPalette OwnPalette(const QPalette& base, const QColor& colour);
 
 private:
     void Setup(const QFont& font);

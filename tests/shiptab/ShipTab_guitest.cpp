@@ -15,7 +15,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <limits>
+#include <map>
 
 using namespace shiptabtest;
 using P = TShipTabFrameProbe;
@@ -159,7 +161,7 @@ TEST_F(ShipTabTest, MaterialListHoldsElevenLinesAndNoSelection)
 {
     std::string entries = "-1/0/-2";
     for (int i = 1; i < MaterialCount; ++i)
-        entries += "," + Num(i) + "/" + Num(10 + i) + "/" + Num(100 + i);
+        entries.append(",").append(Num(i)).append("/").append(Num(10 + i)).append("/").append(Num(100 + i));
     Bind({{25, "9"}}, &entries);
     ASSERT_EQ(view()->topLevelItemCount(), MaterialCount);
     for (int i = 0; i < MaterialCount; ++i) {
@@ -497,12 +499,16 @@ TEST_F(ShipTabTest, DirectionNoneRefusesAndRewritesTheSameTexts)
     ClickUp(frame->UpDown1, 3);
     ClickUp(frame->UpDown3);
     const QStringList before = CalculatedTexts(*frame);
-    using Handler = void (TShipTabFrame::*)(QObject*, bool&, short, TUpDownDirection);
-    for (const Handler handler : {&TShipTabFrame::UpDown1ChangingEx, &TShipTabFrame::UpDown3ChangingEx,
-                                  &TShipTabFrame::UpDown4ChangingEx}) {
+    TShipTabFrame* f = frame;
+    const std::function<void(bool&)> handlers[] = {
+        [f](bool& allow) { f->UpDown1ChangingEx(f->UpDown1, allow, 1, updNone); },
+        [f](bool& allow) { f->UpDown3ChangingEx(f->UpDown3, allow, 1, updNone); },
+        [f](bool& allow) { f->UpDown4ChangingEx(f->UpDown4, allow, 1, updNone); },
+    };
+    for (const auto& handler : handlers) {
         frame->CurrentHoldText->setText("scribbled");
         bool allow = true;
-        (frame->*handler)(nullptr, allow, 1, updNone);
+        handler(allow);
         EXPECT_FALSE(allow);
         EXPECT_EQ(CalculatedTexts(*frame), before);
     }

@@ -1,0 +1,277 @@
+// Loading the catalogue against the bare cost of reading both files into lines, each
+// on a warm and on a cold heap. Targets: 100,000 ships load within 4x that floor, and
+// ten times the ships take at most 11x the time. A summary with these ratios follows
+// the usual table.
+#include "shipdata/Cshipdatamanagemer.h"
+#include "toolkit/TextFile.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <malloc.h>
+#include <map>
+#include <memory>
+#include <random>
+#include <set>
+#include <string>
+#include <sys/resource.h>
+#include <tuple>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int Sizes[] = {1000, 10000, 100000};
+
+// Ship kind words in code page 932 (ガレオン, キャラック, ジャンク, バルシャ, フリゲート, ダウ).
+const char* const Kinds[] = {
+    "\x83\x4b" "\x83\x8c" "\x83\x49" "\x83\x93",
+    "\x83\x4c" "\x83\x83" "\x83\x89" "\x83\x62" "\x83\x4e",
+    "\x83\x57" "\x83\x83" "\x83\x93" "\x83\x4e",
+    "\x83\x6f" "\x83\x8b" "\x83\x56" "\x83\x83",
+    "\x83\x74" "\x83\x8a" "\x83\x51" "\x81\x5b" "\x83\x67",
+    "\x83\x5f" "\x83\x45",
+};
+const char* const Large = "\x91\xe5" "\x8c\x5e"; // 大型
+
+// Unique names; by their numbers many are part of others ("...1" in "...10"), and every
+// tenth is the large kind of the ship before it, which contains that ship's name whole.
+std::string ShipName(int i)
+{
+    if (i % 10 == 5)
+        return Large + ShipName(i - 1);
+    return Kinds[i % std::size(Kinds)] + std::to_string(i);
+}
+
+struct Catalogue {
+    std::string ships, materials;
+};
+
+class Files {
+public:
+    Files() : Root(fs::temp_directory_path() / ("shipplanner-bench-" + std::to_string(::getpid())))
+    {
+        fs::create_directories(Root);
+    }
+    ~Files()
+    {
+        std::error_code ec;
+        fs::remove_all(Root, ec);
+    }
+
+    const Catalogue& Get(int size)
+    {
+        auto it = Made.find(size);
+        if (it == Made.end())
+            it = Made.emplace(size, Make(size)).first;
+        return it->second;
+    }
+
+private:
+    Catalogue Make(int size) const
+    {
+        std::mt19937 random(static_cast<unsigned>(size));
+        std::uniform_int_distribution<int> small(0, 40), slot(0, 4), level(1, 70), price(1000, 400000);
+        std::string ships = "name,price,a,b,row,slue,wave,armour,c,cabins,ports,hold,min,alv,tlv,clv,"
+                            "j,f,s,w,ar,cs,fc,rc,d,material,era,sea,e,note\r\n";
+        std::vector<std::string> materialLines;
+        materialLines.reserve(static_cast<std::size_t>(size));
+        for (int i = 0; i < size; ++i) {
+            const std::string name = ShipName(i);
+            ships += name + ',' + std::to_string(price(random));
+            for (int c = 2; c < 30; ++c) {
+                ships += ',';
+                if (c == 29)
+                    continue; // empty note, as most ships have
+                if (c == 26 || c == 27)
+                    ships += "era" + std::to_string(c);
+                else if (c >= 13 && c <= 15)
+                    ships += std::to_string(level(random));
+                else if (c >= 16 && c <= 23)
+                    ships += std::to_string(slot(random));
+                else
+                    ships += std::to_string(small(random) * (c >= 9 && c <= 11 ? 10 : 1));
+            }
+            ships += "\r\n";
+
+            std::string line = name;
+            for (int m = 0; m < MaterialCount; ++m)
+                line += ',' + std::to_string(100 + small(random)) + '/' + std::to_string(100 + small(random)) + '/' +
+                        std::to_string(200 + 10 * m + small(random));
+            materialLines.push_back(std::move(line));
+        }
+        std::shuffle(materialLines.begin(), materialLines.end(), random);
+        std::string materials = "name,m0,m1,m2,m3,m4,m5,m6,m7,m8,m9,m10\r\n";
+        for (const std::string& line : materialLines)
+            materials += line + "\r\n";
+
+        const Catalogue c{(Root / ("ships-" + std::to_string(size) + ".csv")).string(),
+                          (Root / ("materials-" + std::to_string(size) + ".csv")).string()};
+        std::ofstream(c.ships, std::ios::binary) << ships;
+        std::ofstream(c.materials, std::ios::binary) << materials;
+        return c;
+    }
+
+    fs::path Root;
+    std::map<int, Catalogue> Made;
+};
+
+long MinorFaults()
+{
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_minflt;
+}
+
+Files& TheFiles()
+{
+    static Files files;
+    return files;
+}
+
+// Arguments: ships, and 1 for a cold heap. Warm: the heap keeps what the last iteration
+// freed (see main). Cold: between iterations, outside the timing, the heap hands its free
+// memory back to the system, so every page is faulted in anew, as at program start; on
+// this kind of machine a page fault is dear, so the two can differ a lot.
+template <class Work>
+void Measure(benchmark::State& state, Work work)
+{
+    const bool cold = state.range(1) != 0;
+    long faults = 0;
+    for (auto _ : state) {
+        const long before = MinorFaults();
+        auto result = work();
+        faults += MinorFaults() - before;
+        state.PauseTiming();
+        result.reset();
+        if (cold)
+            ::malloc_trim(0);
+        state.ResumeTiming();
+    }
+    state.counters["faults"] = benchmark::Counter(static_cast<double>(faults), benchmark::Counter::kAvgIterations);
+}
+
+void BM_ReadLines(benchmark::State& state)
+{
+    const Catalogue& c = TheFiles().Get(static_cast<int>(state.range(0)));
+    struct Lines {
+        std::vector<std::string> ships, materials;
+    };
+    std::size_t count = 0;
+    Measure(state, [&] {
+        auto lines = std::make_unique<Lines>();
+        toolkit::ReadTextFileLines(c.ships, lines->ships);
+        toolkit::ReadTextFileLines(c.materials, lines->materials);
+        count = lines->ships.size() - 1;
+        return lines;
+    });
+    state.counters["ships"] = static_cast<double>(count);
+}
+
+void BM_LoadCatalogue(benchmark::State& state)
+{
+    const Catalogue& c = TheFiles().Get(static_cast<int>(state.range(0)));
+    int count = 0;
+    Measure(state, [&] {
+        auto manager = std::make_unique<CShipDataManager>(c.ships, c.materials);
+        count = manager->GetCount();
+        return manager;
+    });
+    if (count != state.range(0))
+        state.SkipWithError("not every ship was loaded");
+    state.counters["ships"] = count;
+}
+
+void AllSizes(benchmark::internal::Benchmark* b)
+{
+    for (int cold : {0, 1})
+        for (int n : Sizes)
+            b->Args({n, cold});
+    b->ArgNames({"ships", "cold"})->Unit(benchmark::kMillisecond)->UseRealTime();
+}
+
+BENCHMARK(BM_ReadLines)->Apply(AllSizes);
+BENCHMARK(BM_LoadCatalogue)->Apply(AllSizes);
+
+// Prints the usual table, then load/floor per size and the growth from size to size.
+class SummaryReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        // With --benchmark_repetitions the median stands for the case; else the one run.
+        for (const Run& run : runs) {
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (run.error_occurred || (run.run_type == Run::RT_Aggregate && !median))
+                continue;
+            // args reads "ships:N/cold:C".
+            int size = 0, cold = 0;
+            if (std::sscanf(run.run_name.args.c_str(), "ships:%d/cold:%d", &size, &cold) != 2)
+                continue;
+            const Key key{run.run_name.function_name, cold != 0, size};
+            if (!median && Medians.contains(key))
+                continue;
+            if (median)
+                Medians.insert(key);
+            Times[key] = run.GetAdjustedRealTime() * 1e3 / benchmark::GetTimeUnitMultiplier(run.time_unit);
+        }
+    }
+
+    void Finalize() override
+    {
+        ConsoleReporter::Finalize();
+        for (const bool cold : {false, true}) {
+            std::printf("\n%s heap\n%8s %12s %12s %10s %12s %12s\n", cold ? "cold" : "warm", "ships", "floor ms",
+                        "load ms", "load/floor", "floor x10", "load x10");
+            double previousFloor = 0, previousLoad = 0;
+            for (int n : Sizes) {
+                const Key floorKey{"BM_ReadLines", cold, n}, loadKey{"BM_LoadCatalogue", cold, n};
+                if (!Times.contains(floorKey) || !Times.contains(loadKey))
+                    continue;
+                const double f = Times[floorKey], l = Times[loadKey];
+                std::printf("%8d %12.3f %12.3f %10.2f", n, f, l, l / f);
+                if (previousFloor > 0)
+                    std::printf(" %12.2f %12.2f", f / previousFloor, l / previousLoad);
+                std::printf("\n");
+                previousFloor = f;
+                previousLoad = l;
+            }
+            const Key floor100k{"BM_ReadLines", cold, 100000}, load100k{"BM_LoadCatalogue", cold, 100000},
+                load10k{"BM_LoadCatalogue", cold, 10000};
+            if (Times.contains(floor100k) && Times.contains(load100k) && Times.contains(load10k)) {
+                const double ratio = Times[load100k] / Times[floor100k];
+                const double growth = Times[load100k] / Times[load10k];
+                std::printf("goal: 100,000 ships within 4x the floor: %.2fx %s; 10x ships at most 11x time: %.2fx %s\n",
+                            ratio, ratio <= 4 ? "met" : "MISSED", growth, growth <= 11 ? "met" : "MISSED");
+            }
+        }
+        std::fflush(stdout);
+    }
+
+private:
+    using Key = std::tuple<std::string, bool, int>;
+    std::map<Key, double> Times;
+    std::set<Key> Medians;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    // Keep freed memory in the heap and large buffers out of mmap, so that warm runs
+    // really reuse their memory; the cold runs give it back on purpose.
+    ::mallopt(M_TRIM_THRESHOLD, 1 << 30);
+    ::mallopt(M_MMAP_THRESHOLD, 32 << 20);
+    SummaryReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}

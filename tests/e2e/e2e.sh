@@ -18,10 +18,10 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# Waits (up to 15 s) for a visible window whose title is exactly $1; prints its id.
+# Waits (up to 30 s) for a visible window whose title is exactly $1; prints its id.
 find_window() {
   local id
-  id=$(timeout 15 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) || true
+  id=$(timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) || true
   [ -n "$id" ] || fail "no window '$1' appeared"
   echo "$id"
 }
@@ -55,7 +55,7 @@ changed=$(compare -metric AE "$work/before.png" "$work/after.png" null: 2>&1 || 
 echo "pixels changed in the page control: $changed"
 [ "${changed%%.*}" -gt 5000 ] || fail "no tab opened (only $changed pixels changed)"
 "$wm_close" "$win"
-expect_exit_zero 5
+expect_exit_zero 20
 echo "closed with exit code 0"
 
 echo "== 2. start without data: two messages, then the window"
@@ -67,10 +67,10 @@ for n in 1 2; do
   xdotool search --onlyvisible --name '^MainForm$' >/dev/null 2>&1 && fail "the window showed before message $n was accepted"
   echo "message box $n appeared"
   "$wm_close" "$box"
-  for _ in $(seq 50); do xdotool search --onlyvisible --name '^shipplanner$' 2>/dev/null | grep -qx "$box" || break; sleep 0.1; done
+  for _ in $(seq 200); do xdotool search --onlyvisible --name '^shipplanner$' 2>/dev/null | grep -qx "$box" || break; sleep 0.1; done
 done
 win=$(find_window MainForm)
 echo "window opened after both messages"
 "$wm_close" "$win"
-expect_exit_zero 5
+expect_exit_zero 20
 echo "1 passed, 0 failed"

@@ -216,7 +216,8 @@ public:
         if (kind < 11) {
             SelectLine(kind);
             frame.MaterialViewDblClick(nullptr);
-            Check(P::MaterialIndex(frame) == kind, "double-click chose another material", P::MaterialIndex(frame), kind);
+            Check(P::MaterialIndex(frame) == kind, "double-click chose another material", P::MaterialIndex(frame),
+                  kind);
         } else if (kind == 11) {
             frame.MaterialView->selectionModel()->clearSelection();
             frame.MaterialViewDblClick(nullptr);
@@ -294,7 +295,8 @@ private:
         const int32_t capacity = P::CurrentCapacity(frame);
 
         const int64_t quotient = int64_t{Wrap(int64_t{percent} + 100)} * P::BaseCapacity(frame) / 100;
-        const int32_t expectedCapacity = quotient >= INT32_MIN && quotient <= INT32_MAX ? static_cast<int32_t>(quotient) : INT32_MIN;
+        const int32_t expectedCapacity =
+            quotient >= INT32_MIN && quotient <= INT32_MAX ? static_cast<int32_t>(quotient) : INT32_MIN;
         Check(capacity == expectedCapacity, "capacity", capacity, expectedCapacity);
 
         CheckFigure(frame.CurrentCapacityText->text(), capacity, "capacity text");
@@ -311,8 +313,8 @@ private:
         CheckSlotFigure(frame.StrengthText->text(), F.slot[index][2], "durability text");
 
         if (cabinsInside)
-            Check(CabinMin(F.cabins, F.minimumBase) <= cabins && cabins <= CabinMax(F.cabins), "cabins left their bounds",
-                  cabins);
+            Check(CabinMin(F.cabins, F.minimumBase) <= cabins && cabins <= CabinMax(F.cabins),
+                  "cabins left their bounds", cabins);
         if (portsInside)
             Check(PortMin(F.ports) <= ports && ports <= PortMax(F.ports), "gun ports left their bounds", ports);
         for (const TUpDown* spinner : {frame.UpDown1, frame.UpDown2, frame.UpDown3, frame.UpDown4})

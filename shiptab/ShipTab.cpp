@@ -167,7 +167,8 @@ TShipTabFrame::TShipTabFrame(QWidget* parent) : QWidget(parent)
         for (const ColourPalette& p : palettes)
             if (p.colour == colour)
                 return p.palette;
-        return palettes.emplace_back(ColourPalette{colour, TStaticText::OwnPalette(palette(), QColor(colour))}).palette;
+        const QPalette own = TStaticText::OwnPalette(palette(), QColor(colour));
+        return palettes.emplace_back(ColourPalette{colour, own}).palette;
     };
     palettes.reserve(8);
     for (const Control& c : Controls) {
@@ -175,8 +176,8 @@ TShipTabFrame::TShipTabFrame(QWidget* parent) : QWidget(parent)
         QWidget* control = std::visit(
             Overloaded{
                 [&](TStaticText* TShipTabFrame::*member) -> QWidget* {
-                    return this->*member =
-                               new TStaticText(this, QString::fromUtf8(c.Caption), geometry, paletteFor(c.Colour), textFont);
+                    const QString caption = QString::fromUtf8(c.Caption);
+                    return this->*member = new TStaticText(this, caption, geometry, paletteFor(c.Colour), textFont);
                 },
                 [&](TUpDown* TShipTabFrame::*member) -> QWidget* {
                     auto* spinner = new TUpDown(this);
@@ -267,7 +268,8 @@ void TShipTabFrame::BindShip(std::unique_ptr<CShipDataElement> record)
     const CShipDataElement& ship = *Ship;
 
     // A default outside the material kinds starts on material 0, as an empty column does.
-    MaterialIndex = ship.DefaultMaterial >= -1 && ship.DefaultMaterial < MaterialCount - 1 ? ship.DefaultMaterial + 1 : 0;
+    const bool known = ship.DefaultMaterial >= -1 && ship.DefaultMaterial < MaterialCount - 1;
+    MaterialIndex = known ? ship.DefaultMaterial + 1 : 0;
     Percent = 0;
     CurrentCabins = ship.DefaultCabins;
     CurrentPorts = ship.DefaultPorts;
@@ -369,7 +371,8 @@ void TShipTabFrame::UpDown3ChangingEx(QObject*, bool& AllowChange, short, TUpDow
     if (Direction == updUp)
         CurrentCabins = shiptab::StepUpTo(CurrentCabins, shiptab::CabinMaximum(Ship->DefaultCabins));
     else if (Direction == updDown)
-        CurrentCabins = shiptab::StepDownTo(CurrentCabins, shiptab::CabinMinimum(Ship->DefaultCabins, Ship->MinimumCabinsBase));
+        CurrentCabins =
+            shiptab::StepDownTo(CurrentCabins, shiptab::CabinMinimum(Ship->DefaultCabins, Ship->MinimumCabinsBase));
     Recalculate();
 }
 

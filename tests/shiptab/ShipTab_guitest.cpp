@@ -27,7 +27,7 @@ namespace {
 constexpr int32_t Min32 = std::numeric_limits<int32_t>::min();
 constexpr int32_t Max32 = std::numeric_limits<int32_t>::max();
 
-const char* const Names[] = {"親方",   "シーダー",   "レッドパイン", "ビーチ", "エルム",       "チーク",
+const char* const Names[] = {"親方",   "シーダー",   "レッドパイン", "ビーチ",       "エルム", "チーク",
                              "オーク", "マホガニー", "銅張り",       "ローズウッド", "鉄張り"};
 
 QString Figure(long long value)

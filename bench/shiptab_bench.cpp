@@ -1,12 +1,19 @@
-// Building a ship tab against the floor of as many plain labels on one widget.
+// Opening a ship tab against the floor of building as many plain labels on one widget, its
+// parts, and the memory of a long session of opening and closing tabs.
+#include "mainwindow/MainWindow.h"
 #include "shiptab/ShipTab.h"
 #include "toolkit/Application.h"
+#include "toolkit/ListBox.h"
 
 #include <QLabel>
+#include <QTabWidget>
 
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
+#include <fstream>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -20,6 +27,56 @@ std::unique_ptr<CShipDataElement> Record()
                                        "26/24/210,27/25/220,28/26/230,29/27/240,30/28/250";
     const std::string_view view(entries);
     return std::make_unique<CShipDataElement>(line, &view);
+}
+
+TMainForm* Form = nullptr;
+
+double ResidentMiB()
+{
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0, resident = 0;
+    statm >> pages >> resident;
+    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
+}
+
+// Leaves out tearing down and the events the build posted, which the event loop would
+// handle (and which would pile up here without it).
+void TearDown(benchmark::State& state, QWidget* page)
+{
+    state.PauseTiming();
+    delete page;
+    QCoreApplication::processEvents();
+    state.ResumeTiming();
+}
+
+// One tab opened through the list's double-click handler.
+void BM_OpenShipTab(benchmark::State& state)
+{
+    for (auto _ : state) {
+        Form->ShipListBoxDblClick(nullptr);
+        TearDown(state, Form->ShipPageControl->widget(0));
+    }
+}
+
+// Open and close through the close button, as a user does; resident memory after 100 and 1000.
+void BM_OpenCloseSession(benchmark::State& state)
+{
+    for (auto _ : state) {
+        double after100 = 0;
+        for (int cycle = 1; cycle <= 1000; ++cycle) {
+            Form->ShipListBoxDblClick(nullptr);
+            auto* frame = Form->ShipPageControl->currentWidget()->findChild<TShipTabFrame*>();
+            frame->SpeedButton1Click(nullptr);
+            QCoreApplication::processEvents(); // as the event loop would: paint, then delete
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            if (cycle == 100)
+                after100 = ResidentMiB();
+        }
+        const double after1000 = ResidentMiB();
+        state.counters["rss_after_100_MiB"] = after100;
+        state.counters["rss_after_1000_MiB"] = after1000;
+        state.counters["growth_pct"] = (after1000 - after100) / after100 * 100.0;
+    }
 }
 
 // The floor: 76 plain labels with a fixed geometry on one widget, built and destroyed.
@@ -95,6 +152,8 @@ BENCHMARK(BM_ShipTabFrameBound)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Floor76LabelsBuildOnly)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ShipTabFrameBuildOnly)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BindOnly)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_OpenShipTab)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_OpenCloseSession)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
 
@@ -103,6 +162,13 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     toolkit::TApplication app(argc, argv);
+    // The main window on the shipped data, from the repository root, its first ship selected.
+    std::filesystem::current_path(SHIPPLANNER_SOURCE_DIR);
+    TMainForm form;
+    Form = &form;
+    form.show();
+    form.ShipListBox->setCurrentRow(0);
+
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

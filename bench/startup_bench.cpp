@@ -65,7 +65,12 @@ double TimeToFirstExpose(const std::string& exe, const std::string& cwd)
             const auto* cn = reinterpret_cast<xcb_create_notify_event_t*>(ev);
             const uint32_t mask = XCB_EVENT_MASK_EXPOSURE;
             xcb_change_window_attributes(c, cn->window, XCB_CW_EVENT_MASK, &mask);
-            xcb_flush(c);
+            // Had it been mapped before we asked, its first Expose went by: count it now.
+            xcb_get_window_attributes_reply_t* attributes =
+                xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, cn->window), nullptr);
+            if (attributes != nullptr && attributes->map_state == XCB_MAP_STATE_VIEWABLE)
+                seconds = std::chrono::duration<double>(Clock::now() - start).count();
+            free(attributes);
         } else if (type == XCB_EXPOSE) {
             seconds = std::chrono::duration<double>(Clock::now() - start).count();
         }

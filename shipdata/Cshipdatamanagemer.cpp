@@ -41,10 +41,65 @@ int32_t ParseHex(std::string_view digits)
     return std::bit_cast<int32_t>(static_cast<uint32_t>(value));
 }
 
+// Position of the first `c` in `text`, or its size. A plain loop: the texts searched
+// are a few bytes long, where a call to memchr costs more than it saves.
+std::size_t FindByte(std::string_view text, char c)
+{
+    std::size_t i = 0;
+    while (i < text.size() && text[i] != c)
+        ++i;
+    return i;
+}
+
+// One to nine decimal digits and nothing else: a number that cannot overflow.
+bool ParsePlainDigits(std::string_view text, int32_t& value)
+{
+    if (text.empty() || text.size() > 9)
+        return false;
+    int32_t v = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+        v = v * 10 + (c - '0');
+    }
+    value = v;
+    return true;
+}
+
+// The text before the first slash and the text after it; without a slash, an empty
+// text and the whole text.
+void SplitAtSlash(std::string_view text, std::string_view& before, std::string_view& after)
+{
+    const std::size_t slash = FindByte(text, '/');
+    if (slash == text.size()) {
+        before = {};
+        after = text;
+    } else {
+        before = text.substr(0, slash);
+        after = text.substr(slash + 1);
+    }
+}
+
+// Everything after a material line's first comma; a line without one is used whole.
+std::string_view EntriesOf(std::string_view line)
+{
+    const std::size_t comma = FindByte(line, ',');
+    return comma == line.size() ? line : line.substr(comma + 1);
+}
+
+std::string_view ColumnZero(std::string_view line)
+{
+    return line.substr(0, FindByte(line, ','));
+}
+
 } // namespace
 
 int32_t ParseNumber(std::string_view text)
 {
+    // Nearly every figure is a few plain digits, and nine of them always fit.
+    if (int32_t value = 0; ParsePlainDigits(text, value))
+        return value;
+
     while (!text.empty() && text.front() == ' ')
         text.remove_prefix(1);
     if (text.empty())
@@ -76,61 +131,59 @@ int32_t ParseNumber(std::string_view text)
 
 std::string_view CutColumn(std::string_view& rest)
 {
-    const auto comma = rest.find(',');
-    if (comma == std::string_view::npos) {
-        const std::string_view column = rest;
-        rest = {};
-        return column;
-    }
+    const std::size_t comma = FindByte(rest, ',');
     const std::string_view column = rest.substr(0, comma);
-    rest.remove_prefix(comma + 1);
+    rest = comma < rest.size() ? rest.substr(comma + 1) : std::string_view{};
     return column;
 }
 
-static std::string_view EntriesOf(std::string_view line)
+MaterialLineIndex::MaterialLineIndex(const std::vector<std::string_view>& lines) : Lines(lines)
 {
-    const auto comma = line.find(',');
-    return comma == std::string_view::npos ? line : line.substr(comma + 1);
-}
-
-MaterialLineIndex::MaterialLineIndex(const std::vector<std::string>& lines) : Lines(lines)
-{
-    ByName.reserve(lines.size());
+    std::size_t size = 16;
+    while (size < 2 * lines.size())
+        size *= 2;
+    Slots.assign(size, Slot{0, Empty});
+    Mask = size - 1;
     for (std::size_t j = 0; j < lines.size(); ++j) {
-        std::string_view rest = lines[j];
-        const std::string_view name = CutColumn(rest);
-        if (!name.empty())
-            ByName.emplace_back(name, j);
-    }
-    // Stable so that, among equal names, the earliest line comes first.
-    std::stable_sort(ByName.begin(), ByName.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-}
-
-bool MaterialLineIndex::Find(std::string_view name, std::string_view& entries) const
-{
-    if (name.empty())
-        return false; // an empty name occurs nowhere
-    const auto it = std::lower_bound(ByName.begin(), ByName.end(), name,
-                                     [](const auto& e, std::string_view n) { return e.first < n; });
-    if (it != ByName.end() && it->first == name) {
-        entries = EntriesOf(Lines[it->second]);
-        return true;
-    }
-    // Files that name a ship only by part of its line still load, as they always did.
-    for (const std::string& line : Lines) {
-        if (std::string_view(line).find(name) != std::string_view::npos) {
-            entries = EntriesOf(line);
-            return true;
+        const std::string_view name = ColumnZero(lines[j]);
+        if (name.empty())
+            continue;
+        const std::size_t hash = std::hash<std::string_view>{}(name);
+        for (std::size_t i = hash & Mask;; i = (i + 1) & Mask) {
+            Slot& slot = Slots[i];
+            if (slot.Line == Empty) {
+                slot = Slot{static_cast<uint32_t>(hash), static_cast<uint32_t>(j)};
+                break;
+            }
+            if (slot.Hash == static_cast<uint32_t>(hash) && ColumnZero(lines[slot.Line]) == name)
+                break; // an earlier line has this name and wins
         }
     }
-    return false;
+}
+
+std::optional<std::size_t> MaterialLineIndex::Find(std::string_view name) const
+{
+    if (name.empty())
+        return std::nullopt; // an empty name occurs nowhere
+    const std::size_t hash = std::hash<std::string_view>{}(name);
+    for (std::size_t i = hash & Mask; Slots[i].Line != Empty; i = (i + 1) & Mask) {
+        const Slot& slot = Slots[i];
+        if (slot.Hash == static_cast<uint32_t>(hash) && ColumnZero(Lines[slot.Line]) == name)
+            return slot.Line;
+    }
+    // Files that name a ship only by part of its line still load, as they always did.
+    // This walks every line up to the match, for each ship without a line of its own.
+    for (std::size_t j = 0; j < Lines.size(); ++j)
+        if (Lines[j].find(name) != std::string_view::npos)
+            return j;
+    return std::nullopt;
 }
 
 } // namespace shipdata
 
 using shipdata::CutColumn;
 using shipdata::ParseNumber;
+using shipdata::SplitAtSlash;
 
 CShipDataElement::CShipDataElement(std::string_view shipLine, const std::string_view* materialEntries)
 {
@@ -169,16 +222,9 @@ CShipDataElement::CShipDataElement(std::string_view shipLine, const std::string_
             continue; // no material line: every figure stays missing
         const std::string_view entry = CutColumn(entries);
 
-        std::string_view first, remainder = entry;
-        if (const auto slash = entry.find('/'); slash != std::string_view::npos) {
-            first = entry.substr(0, slash);
-            remainder = entry.substr(slash + 1);
-        }
-        std::string_view second, third = remainder;
-        if (const auto slash = remainder.find('/'); slash != std::string_view::npos) {
-            second = remainder.substr(0, slash);
-            third = remainder.substr(slash + 1);
-        }
+        std::string_view first, remainder, second, third;
+        SplitAtSlash(entry, first, remainder);
+        SplitAtSlash(remainder, second, third);
         slot.LSail = ParseNumber(first);
         slot.SSail = ParseNumber(second);
         slot.Strength = ParseNumber(third);
@@ -187,12 +233,13 @@ CShipDataElement::CShipDataElement(std::string_view shipLine, const std::string_
 
 CShipDataManager::CShipDataManager(const std::string& shipFile, const std::string& materialFile)
 {
-    std::vector<std::string> shipLines;
-    std::vector<std::string> materialLines;
+    // The lines are views into these buffers, which live until the records are built.
+    std::string shipBytes, materialBytes;
+    std::vector<std::string_view> shipLines, materialLines;
     // "船種ファイル名が無効: " and "船材質ファイル名が無効: " in code page 932.
-    if (!toolkit::ReadTextFileLines(shipFile, shipLines))
+    if (!toolkit::ReadTextFileLineViews(shipFile, shipBytes, shipLines))
         toolkit::ShowMessage("\x91\x44\x8e\xed\x83\x74\x83\x40\x83\x43\x83\x8b\x96\xbc\x82\xaa\x96\xb3\x8c\xf8: " + shipFile);
-    if (!toolkit::ReadTextFileLines(materialFile, materialLines))
+    if (!toolkit::ReadTextFileLineViews(materialFile, materialBytes, materialLines))
         toolkit::ShowMessage("\x91\x44\x8d\xde\x8e\xbf\x83\x74\x83\x40\x83\x43\x83\x8b\x96\xbc\x82\xaa\x96\xb3\x8c\xf8: " + materialFile);
 
     // A ship line is taken only while the material file has more lines than its index.
@@ -202,11 +249,9 @@ CShipDataManager::CShipDataManager(const std::string& shipFile, const std::strin
     const shipdata::MaterialLineIndex index(materialLines);
     List.reserve(count - 1);
     for (std::size_t i = 1; i < count; ++i) {
-        std::string_view name = shipLines[i];
-        name = CutColumn(name);
-        std::string_view entries;
-        const bool found = index.Find(name, entries);
-        List.push_back(new CShipDataElement(shipLines[i], found ? &entries : nullptr));
+        const std::optional<std::size_t> line = index.Find(shipdata::ColumnZero(shipLines[i]));
+        const std::string_view entries = line ? shipdata::EntriesOf(materialLines[*line]) : std::string_view{};
+        List.push_back(new CShipDataElement(shipLines[i], line ? &entries : nullptr));
     }
 }
 

@@ -2,6 +2,7 @@
 // Ship records, material kinds and the catalogue loaded from the two data files.
 // Texts are code page 932 bytes, numbers signed 32-bit; a missing number is -1.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -86,16 +87,26 @@ int32_t ParseNumber(std::string_view text);
 std::string_view CutColumn(std::string_view& rest);
 
 // Finds each ship's material line: first the line whose column 0 equals the name,
-// else the first line that contains the name anywhere. Built once per load.
+// else the first line that contains the name anywhere. Built once per load; refers
+// to `lines`, which must outlive it.
 class MaterialLineIndex {
 public:
-    explicit MaterialLineIndex(const std::vector<std::string>& lines);
-    // The entries text of the ship's line, or false when no line matches.
-    bool Find(std::string_view name, std::string_view& entries) const;
+    explicit MaterialLineIndex(const std::vector<std::string_view>& lines);
+    // The number of the ship's line, or nothing when no line matches.
+    std::optional<std::size_t> Find(std::string_view name) const;
 
 private:
-    const std::vector<std::string>& Lines;
-    std::vector<std::pair<std::string_view, std::size_t>> ByName; // sorted; first line wins
+    // Open addressing with linear probing over column 0 of the lines, at most half
+    // full. Small slots, because looking up every ship reaches all over the table.
+    struct Slot {
+        uint32_t Hash;
+        uint32_t Line; // Empty when the slot is free; a data file has far fewer lines
+    };
+    static constexpr uint32_t Empty = UINT32_MAX;
+
+    const std::vector<std::string_view>& Lines;
+    std::vector<Slot> Slots;
+    std::size_t Mask = 0;
 };
 
 } // namespace shipdata

@@ -14,26 +14,44 @@
 
 namespace toolkit {
 
-std::vector<std::string> SplitLines(std::string_view text)
+namespace {
+
+// Calls line(start, length) for each line of `text` by the rules in the header.
+template <class Line>
+void ForEachLine(std::string_view text, Line line)
 {
     const auto nul = text.find('\0');
     if (nul != std::string_view::npos)
         text = text.substr(0, nul);
 
-    std::vector<std::string> lines;
     std::size_t start = 0;
     const std::size_t n = text.size();
     while (start < n) {
         std::size_t i = start;
         while (i < n && text[i] != '\r' && text[i] != '\n')
             ++i;
-        lines.emplace_back(text.substr(start, i - start));
+        line(start, i - start);
         if (i < n && text[i] == '\r' && i + 1 < n && text[i + 1] == '\n')
             i += 2;
         else if (i < n)
             i += 1;
         start = i;
     }
+}
+
+} // namespace
+
+std::vector<std::string> SplitLines(std::string_view text)
+{
+    std::vector<std::string> lines;
+    ForEachLine(text, [&](std::size_t start, std::size_t length) { lines.emplace_back(text.substr(start, length)); });
+    return lines;
+}
+
+std::vector<std::string_view> SplitLineViews(std::string_view text)
+{
+    std::vector<std::string_view> lines;
+    ForEachLine(text, [&](std::size_t start, std::size_t length) { lines.push_back(text.substr(start, length)); });
     return lines;
 }
 
@@ -100,6 +118,17 @@ bool ReadTextFileLines(const std::string& path, std::vector<std::string>& lines)
     if (!ReadWholeFile(path, bytes))
         return false;
     lines = SplitLines(bytes);
+    return true;
+}
+
+bool ReadTextFileLineViews(const std::string& path, std::string& bytes, std::vector<std::string_view>& lines)
+{
+    lines.clear();
+    if (!ReadWholeFile(path, bytes)) {
+        bytes.clear();
+        return false;
+    }
+    lines = SplitLineViews(bytes);
     return true;
 }
 

@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <memory>
+#include <optional>
 
 using namespace std::string_literals;
 
@@ -33,8 +34,11 @@ struct MessageLog {
 std::string FullShipLine(const std::string& name)
 {
     std::string line = name;
-    for (int c = 1; c < 30; ++c)
-        line += "," + (c == 26 || c == 27 || c == 29 ? "t" + std::to_string(c) : std::to_string(c * 10));
+    for (int c = 1; c < 30; ++c) {
+        const bool text = c == 26 || c == 27 || c == 29;
+        line += text ? ",t" : ",";
+        line += std::to_string(text ? c : c * 10);
+    }
     return line;
 }
 
@@ -69,6 +73,9 @@ INSTANTIATE_TEST_SUITE_P(
     Table, ParseNumberTest,
     testing::Values(
         NumberCase{"Plain", "123", 123}, NumberCase{"Zero", "0", 0},
+        NumberCase{"NineDigits", "999999999", 999999999}, NumberCase{"TenDigits", "1000000000", 1000000000},
+        NumberCase{"TenZeros", "0000000000", 0}, NumberCase{"DigitsThenLetter", "12a", -1},
+        NumberCase{"DigitThenX", "1x1", -1}, NumberCase{"HighByteAfterDigits", "12\xff", -1},
         NumberCase{"Plus", "+7", 7}, NumberCase{"Minus", "-7", -7},
         NumberCase{"MinusOneIsANumber", "-1", -1},
         NumberCase{"LeadingBlanks", "   42", 42}, NumberCase{"LeadingZeros", "000000000000042", 42},
@@ -89,6 +96,30 @@ INSTANTIATE_TEST_SUITE_P(
         NumberCase{"HexTooBig", "$100000000", -1}, NumberCase{"HexNoDigits", "$", -1},
         NumberCase{"ZeroXNoDigits", "0x", -1}, NumberCase{"HexSigned", "-$1", -1},
         NumberCase{"HexBadDigit", "$1G", -1}, NumberCase{"HexTrailingBlank", "0x1 ", -1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// --- cutting at commas ----------------------------------------------------------------------
+
+struct CutCase {
+    const char* name;
+    std::string_view text, column, rest;
+};
+
+class CutColumnTest : public testing::TestWithParam<CutCase> {};
+
+TEST_P(CutColumnTest, CutsAtTheFirstComma)
+{
+    std::string_view rest = GetParam().text;
+    EXPECT_EQ(shipdata::CutColumn(rest), GetParam().column);
+    EXPECT_EQ(rest, GetParam().rest);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CutColumnTest,
+    testing::Values(CutCase{"Empty", "", "", ""}, CutCase{"NoComma", "abc", "abc", ""},
+                    CutCase{"Two", "a,b", "a", "b"}, CutCase{"LeadingComma", ",b", "", "b"},
+                    CutCase{"TrailingComma", "a,", "a", ""}, CutCase{"OnlyComma", ",", "", ""},
+                    CutCase{"AdjacentCommas", ",,x", "", ",x"}, CutCase{"FirstOfMany", "1/2,3/4,5", "1/2", "3/4,5"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // --- ship line columns ---------------------------------------------------------------------
@@ -180,7 +211,7 @@ TEST(MaterialEntries, ElevenSlotsWithFactors)
 
     std::string all;
     for (int i = 0; i < 12; ++i)
-        all += (i ? "," : "") + std::to_string(i) + "/0/" + std::to_string(i * 100);
+        all.append(i ? "," : "").append(std::to_string(i)).append("/0/").append(std::to_string(i * 100));
     std::string_view allEntries = all;
     const CShipDataElement full("S", &allEntries);
     EXPECT_EQ(full.Materials[10].Strength, 1000);
@@ -195,6 +226,68 @@ TEST(MaterialEntries, ElevenSlotsWithFactors)
         EXPECT_EQ(none.Materials[i].SSail, -1);
         EXPECT_EQ(none.Materials[i].Strength, -1);
     }
+}
+
+// --- material line lookup ------------------------------------------------------------------
+
+struct LookupCase {
+    const char* name;
+    std::string ship;
+    std::optional<std::size_t> line;
+};
+
+class MaterialLineIndexTest : public testing::TestWithParam<LookupCase> {};
+
+TEST_P(MaterialLineIndexTest, FindsTheLine)
+{
+    const std::vector<std::string_view> lines = {
+        "header,Head",          // 0
+        "Large Galleon,1/1/1",  // 1
+        "Galleon,2/2/2",        // 2
+        ",Carrack",             // 3: no name of its own
+        "",                     // 4
+        "Dhow",                 // 5: no comma
+        "Nao,4/4/4,Sloop",      // 6
+        "Sloop,5/5/5",          // 7
+        "Head,6/6/6",           // 8
+        "Sloop,7/7/7",          // 9
+        "Galleon,3/3/3",        // 10
+    };
+    const shipdata::MaterialLineIndex index(lines);
+    EXPECT_EQ(index.Find(GetParam().ship), GetParam().line);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, MaterialLineIndexTest,
+    testing::Values(LookupCase{"ExactBeatsAnEarlierContainingLine", "Galleon", 2},
+                    LookupCase{"FirstOfTwoExactLinesBeatsAnEarlierMention", "Sloop", 7},
+                    LookupCase{"ExactBeatsAMentionInTheHeader", "Head", 8},
+                    LookupCase{"HeaderColumnZero", "header", 0},
+                    LookupCase{"LineWithoutComma", "Dhow", 5},
+                    LookupCase{"PartOfANameTakesTheFirstLineHoldingIt", "Galle", 1},
+                    LookupCase{"PartOfTheHeader", "ead", 0},
+                    LookupCase{"OnlyAfterAComma", "Carrack", 3},
+                    LookupCase{"AcrossAComma", "Nao,4", 6},
+                    LookupCase{"Nowhere", "Junk", std::nullopt},
+                    LookupCase{"LongerThanAnyLine", "Large Galleon,1/1/1 and more", std::nullopt},
+                    LookupCase{"EmptyNameMatchesNothing", "", std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(MaterialLineIndex, ManyNamesFindTheirFirstLine)
+{
+    // Lines 2k and 2k + 1 both name "ship<2k>".
+    std::vector<std::string> text;
+    for (int i = 0; i < 5000; ++i)
+        text.push_back("ship" + std::to_string(i - i % 2) + ",1/2/3");
+    const std::vector<std::string_view> lines(text.begin(), text.end());
+    const shipdata::MaterialLineIndex index(lines);
+    for (int i = 0; i < 5000; i += 2)
+        ASSERT_EQ(index.Find("ship" + std::to_string(i)), static_cast<std::size_t>(i)) << i;
+    EXPECT_EQ(index.Find("ship1"), 10u) << "no exact line: the first line holding it, ship10";
+    EXPECT_EQ(index.Find("ship5000"), std::nullopt);
+
+    const std::vector<std::string_view> none;
+    EXPECT_EQ(shipdata::MaterialLineIndex(none).Find("ship"), std::nullopt);
 }
 
 TEST(MaterialPriceFactors, Values)

@@ -23,6 +23,17 @@ TEST_P(SplitLinesTest, FollowsTheLineRules)
     EXPECT_EQ(toolkit::SplitLines(GetParam().text), GetParam().lines);
 }
 
+TEST_P(SplitLinesTest, ViewsFollowTheSameRules)
+{
+    const std::string& text = GetParam().text;
+    const std::vector<std::string_view> views = toolkit::SplitLineViews(text);
+    EXPECT_EQ(Lines(views.begin(), views.end()), GetParam().lines);
+    for (const std::string_view line : views) {
+        EXPECT_GE(line.data(), text.data());
+        EXPECT_LE(line.data() + line.size(), text.data() + text.size());
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Table, SplitLinesTest,
     testing::Values(
@@ -92,4 +103,38 @@ TEST(ReadTextFileLines, ReportsAFileWithoutReadPermission)
     ::chmod(path.c_str(), 0);
     Lines lines;
     EXPECT_FALSE(toolkit::ReadTextFileLines(path, lines));
+}
+
+TEST(ReadTextFileLineViews, AgreesWithReadTextFileLines)
+{
+    TempDir dir;
+    const auto fifo = (dir.path() / "fifo").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const auto big = dir.write("big.csv", "");
+    ASSERT_EQ(::truncate(big.c_str(), toolkit::MaxTextFileSize + 1), 0);
+
+    const std::string paths[] = {
+        dir.write("mixed.csv", "h\r\na,1\rb,2\n\nc"),
+        dir.write("nul.csv", "h\nx\0y\n"s),
+        dir.write("empty.csv", ""),
+        dir.write("short.csv", "ab"), // fits in the string itself: views must still point into it
+        (dir.path() / "missing.csv").string(),
+        dir.path().string(),
+        fifo,
+        "/dev/zero",
+        big,
+    };
+    for (const auto& path : paths) {
+        Lines expected{"stale"};
+        const bool read = toolkit::ReadTextFileLines(path, expected);
+        std::string bytes = "stale";
+        std::vector<std::string_view> views{"stale"};
+        EXPECT_EQ(toolkit::ReadTextFileLineViews(path, bytes, views), read) << path;
+        EXPECT_EQ(Lines(views.begin(), views.end()), expected) << path;
+        for (const std::string_view line : views)
+            EXPECT_TRUE(line.data() >= bytes.data() && line.data() + line.size() <= bytes.data() + bytes.size()) << path;
+        if (!read) {
+            EXPECT_TRUE(bytes.empty()) << path;
+        }
+    }
 }

@@ -6,6 +6,7 @@
 // a tag byte and its bytes; then one byte per action. Missing bytes read as zero.
 #include "shiptab/ShipTab.h"
 #include "toolkit/Cp932.h"
+#include "tests/support/ShipTabProbe.h"
 
 #include <QApplication>
 #include <QItemSelectionModel>
@@ -21,14 +22,6 @@
 #include <optional>
 #include <string>
 
-struct TShipTabFrameProbe {
-    static int32_t MaterialIndex(const TShipTabFrame& f) { return f.MaterialIndex; }
-    static int32_t Percent(const TShipTabFrame& f) { return f.Percent; }
-    static int32_t BaseCapacity(const TShipTabFrame& f) { return f.BaseCapacity; }
-    static int32_t CurrentCabins(const TShipTabFrame& f) { return f.CurrentCabins; }
-    static int32_t CurrentPorts(const TShipTabFrame& f) { return f.CurrentPorts; }
-    static int32_t CurrentCapacity(const TShipTabFrame& f) { return f.CurrentCapacity; }
-};
 using P = TShipTabFrameProbe;
 
 namespace {

@@ -3,6 +3,7 @@
 #include "shiptab/ShipTab.h"
 
 #include "support/Gui.h"
+#include "support/ShipTabProbe.h"
 
 #include <QPoint>
 #include <QString>
@@ -13,16 +14,6 @@
 #include <string>
 #include <utility>
 
-// Reads the calculator state the frame keeps private.
-struct TShipTabFrameProbe {
-    static const CShipDataElement* Ship(const TShipTabFrame& f) { return f.Ship.get(); }
-    static int32_t MaterialIndex(const TShipTabFrame& f) { return f.MaterialIndex; }
-    static int32_t Percent(const TShipTabFrame& f) { return f.Percent; }
-    static int32_t BaseCapacity(const TShipTabFrame& f) { return f.BaseCapacity; }
-    static int32_t CurrentCabins(const TShipTabFrame& f) { return f.CurrentCabins; }
-    static int32_t CurrentPorts(const TShipTabFrame& f) { return f.CurrentPorts; }
-    static int32_t CurrentCapacity(const TShipTabFrame& f) { return f.CurrentCapacity; }
-};
 
 namespace shiptabtest {
 

@@ -1,10 +1,4 @@
 #include "toolkit/MessageBox.h"
-#include "toolkit/CentredBox.h"
-#include "toolkit/Cp932.h"
-
-#include <QApplication>
-#include <QMessageBox>
-#include <QScreen>
 
 #include <cstdio>
 #include <utility>
@@ -30,22 +24,8 @@ void ShowMessage(const std::string& text)
         Sink()(text);
         return;
     }
-    if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
-        std::fprintf(stderr, "%s\n", FromCp932(text).toLocal8Bit().constData());
-        return;
-    }
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), FromCp932(text),
-                    QMessageBox::Ok);
-    ExecCentred(box);
-}
-
-int ExecCentred(QMessageBox& box)
-{
-    box.setTextFormat(Qt::PlainText);
-    box.adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        box.move(screen->availableGeometry().center() - box.rect().center());
-    return box.exec();
+    std::fwrite(text.data(), 1, text.size(), stderr);
+    std::fputc('\n', stderr);
 }
 
 } // namespace toolkit

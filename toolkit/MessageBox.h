@@ -1,17 +1,17 @@
 #pragma once
-// The one-line message box. No Qt types here, so the data layer can report through it.
+// The one-line message. No Qt here: the data layer reports through it, and whoever runs
+// the data layer decides how a message reaches the user (the program: a message box).
 #include <functional>
 #include <string>
 
 namespace toolkit {
 
-// Shows `text` (code page 932 bytes) in a modal box with one OK button, no icon,
-// the application's name as title, centred on the screen. Without a QApplication
-// the text goes to standard error instead.
+// Hands `text` (code page 932 bytes) to the installed sink; without one, writes it to
+// standard error as it is.
 void ShowMessage(const std::string& text);
 
-// Lets tests watch messages without a modal box: while a sink is set, ShowMessage
-// hands the text to it and shows nothing. Returns the previous sink.
+// Installs how messages are shown: the application puts in its message box, tests and
+// command-line tools their own. Returns the previous sink.
 using MessageSink = std::function<void(const std::string&)>;
 MessageSink SetMessageSink(MessageSink sink);
 

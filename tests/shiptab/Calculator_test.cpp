@@ -1,4 +1,5 @@
 #include "shiptab/Calculator.h"
+#include "support/RowName.h"
 
 #include "shipdata/Cshipdatamanagemer.h"
 
@@ -13,11 +14,6 @@ namespace {
 constexpr int32_t Min32 = std::numeric_limits<int32_t>::min();
 constexpr int32_t Max32 = std::numeric_limits<int32_t>::max();
 
-template <class Row>
-std::string RowName(const testing::TestParamInfo<Row>& info)
-{
-    return info.param.name;
-}
 } // namespace
 
 // --- shown price ---------------------------------------------------------------------------
@@ -66,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
         PriceCase{"NegativePriceBeyondInt32IsMin", Min32, 3.0, Min32, Min32},
         PriceCase{"SmallestPercentHasNoOverflow", 1, 1.0, Min32, 21474837},
         PriceCase{"NanFactorIsMin", 10, std::nan(""), 0, Min32}),
-    RowName<PriceCase>);
+    testsupport::RowName());
 
 // --- capacity and hold ---------------------------------------------------------------------
 
@@ -97,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CapacityCase{"PercentWrapsBeforeScaling", Max32, 1, -21474835},
                     CapacityCase{"BeyondInt32IsMin", Max32, Max32, Min32},
                     CapacityCase{"MissingFigures", 0, -3, -3}),
-    RowName<CapacityCase>);
+    testsupport::RowName());
 
 // The extended product equals the integer quotient taken in 64 bits; check that claim broadly.
 TEST(CapacityTest, EqualsTheIntegerQuotient)
@@ -141,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(Holds, HoldTest,
                          testing::Values(HoldCase{"Standard", 0, 30, 100}, HoldCase{"HalfCapacity", -50, 30, 25},
                                          HoldCase{"NegativeHold", -90, 30, -35},
                                          HoldCase{"CabinsAtMaximum", 0, 45, 85}),
-                         RowName<HoldCase>);
+                         testsupport::RowName());
 
 TEST(WrapTest, SumsWrapModulo2To32)
 {
@@ -183,7 +179,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CabinCase{"Missing", -1, -1, -1, -1},
                     CabinCase{"SmallestWraps", Min32, Min32, 1717986919, 1073741824},
                     CabinCase{"LargestWraps", Max32, Max32, 1073741824, -1073741826}),
-    RowName<CabinCase>);
+    testsupport::RowName());
 
 struct PortCase {
     const char* name;
@@ -209,7 +205,7 @@ INSTANTIATE_TEST_SUITE_P(Ports, PortBoundsTest,
                                          PortCase{"Missing", -1, -1, -1},
                                          PortCase{"Smallest", Min32, -1073741824, 1073741824},
                                          PortCase{"Largest", Max32, 1073741824, -1073741826}),
-                         RowName<PortCase>);
+                         testsupport::RowName());
 
 TEST(StepTest, NeverPassesItsOwnBoundAndNeverPullsBack)
 {
@@ -245,7 +241,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TextCase{"Ten", 10, "  +10%"}, TextCase{"MinusTen", -10, "  -10%"},
                     TextCase{"Hundred", 100, "  +100%"}, TextCase{"MinusHundred", -100, "  -100%"},
                     TextCase{"Thousand", 1000, "  +1000%"}, TextCase{"Smallest", Min32, "  -2147483648%"}),
-    RowName<TextCase>);
+    testsupport::RowName());
 
 class FigureTextTest : public testing::TestWithParam<TextCase> {};
 
@@ -258,7 +254,7 @@ INSTANTIATE_TEST_SUITE_P(Figures, FigureTextTest,
                          testing::Values(TextCase{"Zero", 0, "  0"}, TextCase{"Positive", 1234, "  1234"},
                                          TextCase{"Missing", -1, "  -1"},
                                          TextCase{"Smallest", Min32, "  -2147483648"}),
-                         RowName<TextCase>);
+                         testsupport::RowName());
 
 class MaterialFigureTest : public testing::TestWithParam<TextCase> {};
 
@@ -271,7 +267,7 @@ TEST_P(MaterialFigureTest, QuestionMarkOnlyForMinusOne)
 INSTANTIATE_TEST_SUITE_P(MaterialFigures, MaterialFigureTest,
                          testing::Values(TextCase{"Missing", -1, "?"}, TextCase{"Zero", 0, "0"},
                                          TextCase{"MinusTwoIsAFigure", -2, "-2"}, TextCase{"Twelve", 12, "12"}),
-                         RowName<TextCase>);
+                         testsupport::RowName());
 
 // --- conversion ----------------------------------------------------------------------------
 
@@ -295,4 +291,4 @@ INSTANTIATE_TEST_SUITE_P(
                     TruncCase{"JustAboveMin", -2147483648.99L, Min32}, TruncCase{"BelowMin", -2147483649.0L, Min32},
                     TruncCase{"Infinite", std::numeric_limits<long double>::infinity(), Min32},
                     TruncCase{"NotANumber", std::numeric_limits<long double>::quiet_NaN(), Min32}),
-    RowName<TruncCase>);
+    testsupport::RowName());

@@ -1,5 +1,6 @@
 // The ship tab driven as a user drives it: bound to records built here, then clicked.
 #include "shiptab/ShipTabSupport.h"
+#include "support/RowName.h"
 
 #include "shiptab/Calculator.h"
 #include "toolkit/PageControl.h"
@@ -67,12 +68,6 @@ protected:
     QWidget page;
     TShipTabFrame* frame = new TShipTabFrame(&page);
 };
-
-template <class Row>
-std::string RowName(const testing::TestParamInfo<Row>& info)
-{
-    return info.param.name;
-}
 
 // --- the unbound frame --------------------------------------------------------------------
 
@@ -202,7 +197,7 @@ INSTANTIATE_TEST_SUITE_P(
                     // Outside the kinds: material 0, as for an empty column.
                     StartCase{"TenIsMaster", "10", 0}, StartCase{"MinusTwoIsMaster", "-2", 0},
                     StartCase{"LargestIsMaster", Num(Max32), 0}, StartCase{"SmallestIsMaster", Num(Min32), 0}),
-    RowName<StartCase>);
+    testsupport::RowName());
 
 // --- price through the material list and the ratio spinner --------------------------------
 
@@ -240,7 +235,7 @@ INSTANTIATE_TEST_SUITE_P(
                     PriceCase{"PartialBelowHalf", 62, 1, 25, 46}, PriceCase{"Rosewood", 5, 9, 0, 13},
                     PriceCase{"Rosewood10005", 10005, 9, 0, 27013}, PriceCase{"Iron", 5, 10, 0, 15},
                     PriceCase{"MissingPriceIron", -1, 10, 0, -2}, PriceCase{"MissingPriceMaster", -1, 0, 0, 0}),
-    RowName<PriceCase>);
+    testsupport::RowName());
 
 // --- capacity and hold through the ratio spinner ------------------------------------------
 
@@ -279,7 +274,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CapacityCase{"MinusTwoHundred", 30, 20, 100, -200, -150, -200},
                     CapacityCase{"NinetyNinePlusOne", 0, 0, 99, 1, 99, 99},
                     CapacityCase{"NinetyNineMinusOne", 0, 0, 99, -1, 98, 98}),
-    RowName<CapacityCase>);
+    testsupport::RowName());
 
 TEST_F(ShipTabTest, CabinsAtTheirMaximumLeaveLessHold)
 {
@@ -335,7 +330,7 @@ INSTANTIATE_TEST_SUITE_P(
                     AllotCase{"NoPortsNeverMove", false, "0", "", "+-", {0, 0}},
                     AllotCase{"NegativePortsNeverMove", false, "-7", "", "+-", {-7, -7}},
                     AllotCase{"MissingPortsNeverMove", false, "", "", "+-", {-1, -1}}),
-    RowName<AllotCase>);
+    testsupport::RowName());
 
 struct BoundTextCase {
     const char* name;
@@ -367,7 +362,7 @@ INSTANTIATE_TEST_SUITE_P(
         BoundTextCase{"SmallestWraps", Num(Min32), Num(Min32), Num(Min32),
                       {"  1717986919", "  -2147483648", "  1073741824", "  -1073741824", "  -2147483648",
                        "  1073741824"}}),
-    RowName<BoundTextCase>);
+    testsupport::RowName());
 
 // --- the ratio --------------------------------------------------------------------------------
 

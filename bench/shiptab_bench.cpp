@@ -2,6 +2,7 @@
 // parts, and the memory of a long session of opening and closing tabs.
 #include "mainwindow/MainWindow.h"
 #include "shiptab/ShipTab.h"
+#include "tests/support/Records.h"
 #include "toolkit/Application.h"
 #include "toolkit/ListBox.h"
 
@@ -20,13 +21,15 @@ namespace {
 // A ship with every column filled and a full material line, as the sample data has them.
 std::unique_ptr<CShipDataElement> Record()
 {
-    static const std::string line =
-        "\x83\x4c\x83\x83\x83\x89\x83\x78\x83\x8b,52000,0,0,12,14,9,3,0,30,20,100,20,25,18,12,1,1,1,1,1,"
-        "4,1,1,0,4,x,y,0,z"; // ship named "キャラベル"
+    static const std::string line = testsupport::ShipLine(
+        testsupport::Sjis("キャラベル"),
+        {{1, "52000"}, {4, "12"}, {5, "14"}, {6, "9"}, {7, "3"}, {9, "30"}, {10, "20"}, {11, "100"}, {12, "20"},
+         {13, "25"}, {14, "18"}, {15, "12"}, {16, "1"}, {17, "1"}, {18, "1"}, {19, "1"}, {20, "1"}, {21, "4"},
+         {22, "1"}, {23, "1"}, {25, "4"}, {26, "x"}, {27, "y"}, {29, "z"}},
+        "0");
     static const std::string entries = "20/18/150,21/19/160,22/20/170,23/21/180,24/22/190,25/23/200,"
                                        "26/24/210,27/25/220,28/26/230,29/27/240,30/28/250";
-    const std::string_view view(entries);
-    return std::make_unique<CShipDataElement>(line, &view);
+    return testsupport::MakeRecord(line, &entries);
 }
 
 TMainForm* Form = nullptr;
@@ -79,56 +82,52 @@ void BM_OpenCloseSession(benchmark::State& state)
     }
 }
 
-// The floor: 76 plain labels with a fixed geometry on one widget, built and destroyed.
-void BM_Floor76Labels(benchmark::State& state)
+// The floor: 76 plain labels with a fixed geometry on one widget.
+void Add76Labels(QWidget* page)
 {
-    for (auto _ : state) {
-        auto* page = new QWidget;
-        for (int i = 0; i < 76; ++i) {
-            auto* label = new QLabel(QStringLiteral(" N/A"), page);
-            label->setGeometry((i % 3) * 88, (i / 3) * 16, 49, 17);
-        }
-        delete page;
+    for (int i = 0; i < 76; ++i) {
+        auto* label = new QLabel(QStringLiteral(" N/A"), page);
+        label->setGeometry((i % 3) * 88, (i / 3) * 16, 49, 17);
     }
 }
 
-// A frame on its page, bound to its own copy of a record, built and destroyed.
+// Builds on a fresh page; with `timeTeardown` false the page's destruction is left out.
+template <class Build>
+void OnFreshPages(benchmark::State& state, bool timeTeardown, Build build)
+{
+    for (auto _ : state) {
+        auto* page = new QWidget;
+        build(page);
+        if (!timeTeardown)
+            state.PauseTiming();
+        delete page;
+        if (!timeTeardown)
+            state.ResumeTiming();
+    }
+}
+
+void BM_Floor76Labels(benchmark::State& state)
+{
+    OnFreshPages(state, true, Add76Labels);
+}
+
+// A frame on its page, bound to its own copy of a record.
 void BM_ShipTabFrameBound(benchmark::State& state)
 {
     const auto record = Record();
-    for (auto _ : state) {
-        auto* page = new QWidget;
-        auto* frame = new TShipTabFrame(page);
-        frame->BindShip(std::make_unique<CShipDataElement>(*record));
-        delete page;
-    }
+    OnFreshPages(state, true,
+                 [&](QWidget* page) { (new TShipTabFrame(page))->BindShip(std::make_unique<CShipDataElement>(*record)); });
 }
 
 // The same two without the teardown, for telling building from destroying.
 void BM_Floor76LabelsBuildOnly(benchmark::State& state)
 {
-    for (auto _ : state) {
-        auto* page = new QWidget;
-        for (int i = 0; i < 76; ++i) {
-            auto* label = new QLabel(QStringLiteral(" N/A"), page);
-            label->setGeometry((i % 3) * 88, (i / 3) * 16, 49, 17);
-        }
-        state.PauseTiming();
-        delete page;
-        state.ResumeTiming();
-    }
+    OnFreshPages(state, false, Add76Labels);
 }
 
 void BM_ShipTabFrameBuildOnly(benchmark::State& state)
 {
-    const auto record = Record();
-    for (auto _ : state) {
-        auto* page = new QWidget;
-        new TShipTabFrame(page);
-        state.PauseTiming();
-        delete page;
-        state.ResumeTiming();
-    }
+    OnFreshPages(state, false, [](QWidget* page) { new TShipTabFrame(page); });
 }
 
 void BM_BindOnly(benchmark::State& state)

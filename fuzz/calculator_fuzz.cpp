@@ -5,8 +5,9 @@
 // MinimumCabinsBase, DefaultMaterial, then LSail/SSail/Strength of the eleven slots), each
 // a tag byte and its bytes; then one byte per action. Missing bytes read as zero.
 #include "shiptab/ShipTab.h"
-#include "toolkit/Cp932.h"
+#include "tests/support/Records.h"
 #include "tests/support/ShipTabProbe.h"
+#include "toolkit/Cp932.h"
 
 #include <QApplication>
 #include <QItemSelectionModel>
@@ -134,17 +135,10 @@ struct Figures {
 
 std::unique_ptr<CShipDataElement> Record(const Figures& f)
 {
-    std::string columns[30];
-    columns[0] = "Fuzz";
-    columns[1] = std::to_string(f.price);
-    columns[9] = std::to_string(f.cabins);
-    columns[10] = std::to_string(f.ports);
-    columns[11] = std::to_string(f.hold);
-    columns[12] = std::to_string(f.minimumBase);
-    columns[25] = std::to_string(f.defaultMaterial);
-    std::string line = columns[0];
-    for (int c = 1; c < 30; ++c)
-        line.append(",").append(columns[c]);
+    const std::string line = testsupport::ShipLine(
+        "Fuzz", {{1, std::to_string(f.price)}, {9, std::to_string(f.cabins)}, {10, std::to_string(f.ports)},
+                 {11, std::to_string(f.hold)}, {12, std::to_string(f.minimumBase)},
+                 {25, std::to_string(f.defaultMaterial)}});
     std::string entries;
     for (int i = 0; i < MaterialCount; ++i) {
         if (i > 0)
@@ -152,16 +146,7 @@ std::unique_ptr<CShipDataElement> Record(const Figures& f)
         entries.append(std::to_string(f.slot[i][0])).append("/").append(std::to_string(f.slot[i][1]));
         entries.append("/").append(std::to_string(f.slot[i][2]));
     }
-    const std::string_view view(entries);
-    return std::make_unique<CShipDataElement>(line, &view);
-}
-
-QStringList Texts(const TShipTabFrame& f)
-{
-    return {f.CurrentCapacityText->text(), f.CurrentCabinsText->text(), f.CurrentPortsText->text(),
-            f.CurrentHoldText->text(),     f.MaterialText->text(),      f.PriceText->text(),
-            f.LSailText->text(),           f.SSailText->text(),         f.StrengthText->text(),
-            f.PercentText->text()};
+    return testsupport::MakeRecord(line, &entries);
 }
 
 struct State {
@@ -203,7 +188,7 @@ public:
     void Step(uint8_t action)
     {
         const State before = StateOf(frame);
-        const QStringList textsBefore = Texts(frame);
+        const QStringList textsBefore = testsupport::CalculatedTexts(frame);
         const uint8_t kind = action % 16;
         bool unchanged = false;
         if (kind < 11) {
@@ -237,7 +222,7 @@ public:
         }
         if (unchanged) {
             Check(StateOf(frame) == before, "a step without a direction changed the state");
-            Check(Texts(frame) == textsBefore, "a step without a direction changed a text");
+            Check(testsupport::CalculatedTexts(frame) == textsBefore, "a step without a direction changed a text");
         }
         CheckAll();
     }

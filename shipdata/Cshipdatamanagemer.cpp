@@ -251,15 +251,11 @@ CShipDataManager::CShipDataManager(const std::string& shipFile, const std::strin
     for (std::size_t i = 1; i < count; ++i) {
         const std::optional<std::size_t> line = index.Find(shipdata::ColumnZero(shipLines[i]));
         const std::string_view entries = line ? shipdata::EntriesOf(materialLines[*line]) : std::string_view{};
-        List.push_back(new CShipDataElement(shipLines[i], line ? &entries : nullptr));
+        List.push_back(std::make_unique<CShipDataElement>(shipLines[i], line ? &entries : nullptr));
     }
 }
 
-CShipDataManager::~CShipDataManager()
-{
-    for (CShipDataElement* e : List)
-        delete e;
-}
+CShipDataManager::~CShipDataManager() = default;
 
 int CShipDataManager::GetCount() const
 {
@@ -270,13 +266,13 @@ CShipDataElement* CShipDataManager::GetElement(int index) const
 {
     if (index < 0 || index >= GetCount())
         return nullptr;
-    return List[static_cast<std::size_t>(index)];
+    return List[static_cast<std::size_t>(index)].get();
 }
 
 CShipDataElement* CShipDataManager::FindElement(const std::string& name) const
 {
-    for (CShipDataElement* e : List)
+    for (const auto& e : List)
         if (e->Name == name)
-            return e;
+            return e.get();
     return nullptr;
 }

@@ -2,6 +2,7 @@
 // Ship records, material kinds and the catalogue loaded from the two data files.
 // Texts are code page 932 bytes, numbers signed 32-bit; a missing number is -1.
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -73,7 +74,7 @@ public:
     CShipDataElement* FindElement(const std::string& name) const;
 
 private:
-    std::vector<CShipDataElement*> List;
+    std::vector<std::unique_ptr<CShipDataElement>> List;
 };
 
 namespace shipdata {
@@ -92,6 +93,8 @@ std::string_view CutColumn(std::string_view& rest);
 class MaterialLineIndex {
 public:
     explicit MaterialLineIndex(const std::vector<std::string_view>& lines);
+    // It keeps referring to the lines, so they cannot be a temporary.
+    explicit MaterialLineIndex(std::vector<std::string_view>&&) = delete;
     // The number of the ship's line, or nothing when no line matches.
     std::optional<std::size_t> Find(std::string_view name) const;
 

@@ -1,8 +1,8 @@
 #include "mainwindow/MainWindow.h"
 
 #include "support/Gui.h"
+#include "support/Records.h"
 #include "support/TempDir.h"
-#include "toolkit/Cp932.h"
 #include "toolkit/ListBox.h"
 
 #include <QAbstractItemModel>
@@ -19,20 +19,12 @@
 
 namespace {
 
-std::string Sjis(const char* utf8)
-{
-    return toolkit::ToCp932(QString::fromUtf8(utf8));
-}
+using testsupport::Sjis;
 
 // A ship line with the given name and boarding levels (columns 13, 14, 15); "" leaves one empty.
 std::string ShipLine(const std::string& name, const std::string& a, const std::string& t, const std::string& c)
 {
-    std::string line = name + ",1000";
-    for (int col = 2; col < 30; ++col) {
-        line += ",";
-        line += col == 13 ? a : col == 14 ? t : col == 15 ? c : std::string("1");
-    }
-    return line;
+    return testsupport::ShipLine(name, {{1, "1000"}, {13, a}, {14, t}, {15, c}}, "1");
 }
 
 // Test data in a temporary working directory, and the main window built in it.
@@ -43,16 +35,7 @@ protected:
     std::unique_ptr<ModalWatcher> boxes;
     std::unique_ptr<TMainForm> form;
 
-    void writeShips(const std::vector<std::string>& lines)
-    {
-        std::string ships = "header\r\n", materials = "header\r\n";
-        for (const auto& l : lines) {
-            ships += l + "\r\n";
-            materials += l.substr(0, l.find(',')) + ",1/2/3\r\n";
-        }
-        dir.write("data/ship_varietion.csv", ships);
-        dir.write("data/ship_material.csv", materials);
-    }
+    void writeShips(const std::vector<std::string>& lines) { testsupport::WriteCatalogue(dir, lines); }
 
     void open()
     {

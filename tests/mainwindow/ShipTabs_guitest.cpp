@@ -2,8 +2,8 @@
 
 #include "shiptab/ShipTab.h"
 #include "support/Gui.h"
+#include "support/Records.h"
 #include "support/TempDir.h"
-#include "toolkit/Cp932.h"
 #include "toolkit/ListBox.h"
 
 #include <QCheckBox>
@@ -23,20 +23,11 @@ namespace {
 // name, price, then levels A/T/C; other figures fixed: cabins 10, ports 6, hold 20.
 std::string Ship(const std::string& name, int price, int a, int t, int c)
 {
-    std::string line = name + "," + std::to_string(price);
-    for (int col = 2; col < 30; ++col) {
-        std::string v = "1";
-        if (col == 9) v = "10";
-        if (col == 10) v = "6";
-        if (col == 11) v = "20";
-        if (col == 12) v = "0";
-        if (col == 13) v = std::to_string(a);
-        if (col == 14) v = std::to_string(t);
-        if (col == 15) v = std::to_string(c);
-        if (col == 25) v = "-1";
-        line += "," + v;
-    }
-    return line;
+    return testsupport::ShipLine(name,
+                                 {{1, std::to_string(price)}, {9, "10"}, {10, "6"}, {11, "20"}, {12, "0"},
+                                  {13, std::to_string(a)}, {14, std::to_string(t)}, {15, std::to_string(c)},
+                                  {25, "-1"}},
+                                 "1");
 }
 
 class ShipTabsTest : public testing::Test {
@@ -47,13 +38,7 @@ protected:
 
     void open(const std::vector<std::string>& lines)
     {
-        std::string ships = "h\n", materials = "h\n";
-        for (const auto& l : lines) {
-            ships += l + "\n";
-            materials += l.substr(0, l.find(',')) + ",1/2/3\n";
-        }
-        dir.write("data/ship_varietion.csv", ships);
-        dir.write("data/ship_material.csv", materials);
+        testsupport::WriteCatalogue(dir, lines, "\n");
         cwd = std::make_unique<WorkingDirectory>(dir.path());
         form = std::make_unique<TMainForm>();
         form->show();
@@ -176,7 +161,7 @@ TEST_F(ShipTabsTest, FilteringLeavesOpenTabsAlone)
 
 TEST_F(ShipTabsTest, DuplicateEmptyAndSpecialNames)
 {
-    const std::string jp = toolkit::ToCp932(QString::fromUtf8("大型ガレオン"));
+    const std::string jp = testsupport::Sjis("大型ガレオン");
     open({Ship("Twin", 100, 1, 1, 1), Ship("", 200, 1, 1, 1), Ship("Twin", 300, 1, 1, 1), Ship(jp, 400, 1, 1, 1),
           Ship("Salt & Pepper", 500, 1, 1, 1)});
     doubleClickRow(2); // the second "Twin" opens the first record of that name

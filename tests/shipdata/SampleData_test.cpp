@@ -2,6 +2,7 @@
 // give each ship its own material line. The files are made by scripts/make_sample_data.py.
 #include "shipdata/Cshipdatamanagemer.h"
 
+#include "support/Records.h"
 #include "toolkit/Cp932.h"
 #include "toolkit/MessageBox.h"
 #include "toolkit/TextFile.h"
@@ -22,10 +23,7 @@ const std::filesystem::path DataDir = std::filesystem::path(__FILE__).parent_pat
 const std::string ShipFile = (DataDir / "ship_varietion.csv").string();
 const std::string MaterialFile = (DataDir / "ship_material.csv").string();
 
-std::string Sjis(const char* utf8)
-{
-    return toolkit::ToCp932(QString::fromUtf8(utf8));
-}
+using testsupport::Sjis;
 
 std::string ReadBytes(const std::string& path)
 {

@@ -1,7 +1,7 @@
 #include "shipdata/Cshipdatamanagemer.h"
 
+#include "support/Records.h"
 #include "support/TempDir.h"
-#include "toolkit/Cp932.h"
 #include "toolkit/MessageBox.h"
 
 #include <gtest/gtest.h>
@@ -14,10 +14,7 @@ using namespace std::string_literals;
 
 namespace {
 
-std::string Sjis(const char* utf8)
-{
-    return toolkit::ToCp932(QString::fromUtf8(utf8));
-}
+using testsupport::Sjis;
 
 // Collects messages instead of showing boxes, for the life of the object.
 struct MessageLog {
@@ -33,13 +30,10 @@ struct MessageLog {
 // A ship line with all thirty columns: name, then 1..28 as numbers, text at 26, 27, 29.
 std::string FullShipLine(const std::string& name)
 {
-    std::string line = name;
-    for (int c = 1; c < 30; ++c) {
-        const bool text = c == 26 || c == 27 || c == 29;
-        line += text ? ",t" : ",";
-        line += std::to_string(text ? c : c * 10);
-    }
-    return line;
+    testsupport::Columns columns;
+    for (int c = 1; c < 30; ++c)
+        columns.emplace_back(c, c == 26 || c == 27 || c == 29 ? "t" + std::to_string(c) : std::to_string(c * 10));
+    return testsupport::ShipLine(name, columns);
 }
 
 struct Catalogue {

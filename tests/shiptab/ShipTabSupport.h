@@ -3,13 +3,13 @@
 #include "shiptab/ShipTab.h"
 
 #include "support/Gui.h"
+#include "support/Records.h"
 #include "support/ShipTabProbe.h"
 
 #include <QPoint>
 #include <QString>
 #include <QTreeWidget>
 
-#include <initializer_list>
 #include <memory>
 #include <string>
 #include <utility>
@@ -17,32 +17,14 @@
 
 namespace shiptabtest {
 
-// Record columns by index (1 Price, 9 DefaultCabins, 10 DefaultPorts, 11 DefaultHold,
-// 12 MinimumCabinsBase, 25 DefaultMaterial, ...); the rest are empty.
-using Columns = std::initializer_list<std::pair<int, std::string>>;
+using testsupport::Columns;
+using testsupport::CalculatedTexts;
 
-// A ship line of thirty columns: the name, then the given columns, the rest empty.
-inline std::string ShipLine(const std::string& name, Columns columns)
-{
-    std::string texts[30];
-    texts[0] = name;
-    for (const auto& [column, text] : columns)
-        texts[column] = text;
-    std::string line = texts[0];
-    for (int c = 1; c < 30; ++c)
-        line += "," + texts[c];
-    return line;
-}
-
-// A record; `entries` is the material line after the name ("ls/ss/st,..."), or none at all.
-inline std::unique_ptr<CShipDataElement> MakeShip(Columns columns, const std::string* entries = nullptr,
+// A record of a ship line with the given columns; `entries` as for MakeRecord.
+inline std::unique_ptr<CShipDataElement> MakeShip(const Columns& columns, const std::string* entries = nullptr,
                                                   const std::string& name = "Ship")
 {
-    const std::string line = ShipLine(name, columns);
-    if (entries == nullptr)
-        return std::make_unique<CShipDataElement>(line, nullptr);
-    const std::string_view view(*entries);
-    return std::make_unique<CShipDataElement>(line, &view);
+    return testsupport::MakeRecord(testsupport::ShipLine(name, columns), entries);
 }
 
 // Real clicks on one half of a spinner.
@@ -75,15 +57,6 @@ inline QPoint EmptyPoint(QTreeWidget* view)
             if (!view->indexAt(QPoint(x, y)).isValid())
                 return QPoint(x, y);
     return QPoint(-1, -1);
-}
-
-// The ten texts the calculator writes, for comparing before and after.
-inline QStringList CalculatedTexts(const TShipTabFrame& f)
-{
-    return {f.CurrentCapacityText->text(), f.CurrentCabinsText->text(), f.CurrentPortsText->text(),
-            f.CurrentHoldText->text(),     f.MaterialText->text(),      f.PriceText->text(),
-            f.LSailText->text(),           f.SSailText->text(),         f.StrengthText->text(),
-            f.PercentText->text()};
 }
 
 inline QString Utf8(const char* text)

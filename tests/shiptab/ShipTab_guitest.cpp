@@ -44,7 +44,7 @@ std::string Num(long long value)
 // A frame on its page, shown offscreen.
 class ShipTabTest : public testing::Test {
 protected:
-    void Bind(Columns columns, const std::string* entries = nullptr)
+    void Bind(const Columns& columns, const std::string* entries = nullptr)
     {
         frame->BindShip(MakeShip(columns, entries));
         Show();

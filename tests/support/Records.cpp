@@ -1,0 +1,55 @@
+#include "support/Records.h"
+
+#include "shiptab/ShipTab.h"
+#include "support/TempDir.h"
+#include "toolkit/Cp932.h"
+
+#include <string_view>
+
+namespace testsupport {
+
+std::string ShipLine(const std::string& name, const Columns& columns, const std::string& fill)
+{
+    std::vector<std::string> texts(30, fill);
+    texts[0] = name;
+    for (const auto& [column, text] : columns)
+        texts.at(static_cast<std::size_t>(column)) = text;
+    std::string line = texts[0];
+    for (std::size_t c = 1; c < texts.size(); ++c)
+        line.append(",").append(texts[c]);
+    return line;
+}
+
+std::unique_ptr<CShipDataElement> MakeRecord(const std::string& line, const std::string* entries)
+{
+    if (entries == nullptr)
+        return std::make_unique<CShipDataElement>(line, nullptr);
+    const std::string_view view(*entries);
+    return std::make_unique<CShipDataElement>(line, &view);
+}
+
+void WriteCatalogue(const TempDir& dir, const std::vector<std::string>& shipLines, const std::string& eol)
+{
+    std::string ships = "header" + eol, materials = "header" + eol;
+    for (const auto& line : shipLines) {
+        ships += line + eol;
+        materials += line.substr(0, line.find(',')) + ",1/2/3" + eol;
+    }
+    dir.write("data/ship_varietion.csv", ships);
+    dir.write("data/ship_material.csv", materials);
+}
+
+std::string Sjis(const char* utf8)
+{
+    return toolkit::ToCp932(QString::fromUtf8(utf8));
+}
+
+QStringList CalculatedTexts(const TShipTabFrame& f)
+{
+    return {f.CurrentCapacityText->text(), f.CurrentCabinsText->text(), f.CurrentPortsText->text(),
+            f.CurrentHoldText->text(),     f.MaterialText->text(),      f.PriceText->text(),
+            f.LSailText->text(),           f.SSailText->text(),         f.StrengthText->text(),
+            f.PercentText->text()};
+}
+
+} // namespace testsupport

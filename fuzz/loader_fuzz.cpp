@@ -91,8 +91,20 @@ bool SameFigures(const CShipDataElement& a, const CShipDataElement& b)
     return true;
 }
 
+// The plain scan: the name at a place of the line where a code page 932 character starts.
+bool ContainsAtCharacterStart(std::string_view line, std::string_view name)
+{
+    for (std::size_t i = 0; i + name.size() <= line.size();) {
+        if (line.substr(i, name.size()) == name)
+            return true;
+        const auto b = static_cast<unsigned char>(line[i]);
+        i += (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC) ? 2 : 1;
+    }
+    return false;
+}
+
 // A record takes its figures from the first line whose column 0 is its name, or else
-// from the first line holding the name anywhere; either candidate is accepted here.
+// from the first line holding the name where a character starts.
 void CheckMaterialFigures(const CShipDataElement& e, std::string_view shipLine,
                           const std::vector<std::string>& materialLines, int index)
 {
@@ -102,25 +114,20 @@ void CheckMaterialFigures(const CShipDataElement& e, std::string_view shipLine,
         for (const std::string& line : materialLines) {
             if (!exact && ColumnZero(line) == e.Name)
                 exact = &line;
-            if (!containing && std::string_view(line).find(e.Name) != std::string_view::npos)
+            if (!containing && ContainsAtCharacterStart(line, e.Name))
                 containing = &line;
             if (exact && containing)
                 break;
         }
     }
-    if (!containing) {
+    const std::string* taken = exact != nullptr ? exact : containing;
+    if (taken == nullptr) {
         const CShipDataElement none(shipLine, nullptr);
         Check(SameFigures(e, none), "a ship without a material line has figures", index);
         return;
     }
-    bool matched = false;
-    for (const std::string* line : {exact, containing}) {
-        if (line && !matched) {
-            const std::string_view entries = EntriesOf(*line);
-            matched = SameFigures(e, CShipDataElement(shipLine, &entries));
-        }
-    }
-    Check(matched, "figures come from neither candidate material line", index);
+    const std::string_view entries = EntriesOf(*taken);
+    Check(SameFigures(e, CShipDataElement(shipLine, &entries)), "figures are not the material line's", index);
 }
 
 void CheckFind(const CShipDataManager& m, const std::string& name, int knownIndex)

@@ -1,5 +1,6 @@
 #include "shipdata/Cshipdatamanagemer.h"
 
+#include "shipdata/NameSearch.h"
 #include "toolkit/MessageBox.h"
 #include "toolkit/TextFile.h"
 
@@ -161,7 +162,7 @@ MaterialLineIndex::MaterialLineIndex(const std::vector<std::string_view>& lines)
     }
 }
 
-std::optional<std::size_t> MaterialLineIndex::Find(std::string_view name) const
+std::optional<std::size_t> MaterialLineIndex::FindExact(std::string_view name) const
 {
     if (name.empty())
         return std::nullopt; // an empty name occurs nowhere
@@ -171,12 +172,33 @@ std::optional<std::size_t> MaterialLineIndex::Find(std::string_view name) const
         if (slot.Hash == static_cast<uint32_t>(hash) && ColumnZero(Lines[slot.Line]) == name)
             return slot.Line;
     }
-    // Files that name a ship only by part of its line still load, as they always did.
-    // This walks every line up to the match, for each ship without a line of its own.
-    for (std::size_t j = 0; j < Lines.size(); ++j)
-        if (Lines[j].find(name) != std::string_view::npos)
-            return j;
     return std::nullopt;
+}
+
+std::optional<std::size_t> MaterialLineIndex::Find(std::string_view name) const
+{
+    return FindAll({name}).front();
+}
+
+std::vector<std::optional<std::size_t>> MaterialLineIndex::FindAll(const std::vector<std::string_view>& names) const
+{
+    std::vector<std::optional<std::size_t>> found(names.size());
+    // Files that name a ship only by part of its line still load, as they always did.
+    std::vector<std::size_t> unmatched;
+    std::vector<std::string_view> rest;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        found[i] = FindExact(names[i]);
+        if (!found[i] && !names[i].empty()) {
+            unmatched.push_back(i);
+            rest.push_back(names[i]);
+        }
+    }
+    if (rest.empty())
+        return found;
+    const std::vector<std::optional<std::size_t>> containing = FirstLinesContaining(Lines, rest);
+    for (std::size_t k = 0; k < unmatched.size(); ++k)
+        found[unmatched[k]] = containing[k];
+    return found;
 }
 
 } // namespace shipdata
@@ -247,9 +269,14 @@ CShipDataManager::CShipDataManager(const std::string& shipFile, const std::strin
     if (count <= 1)
         return;
     const shipdata::MaterialLineIndex index(materialLines);
+    std::vector<std::string_view> names;
+    names.reserve(count - 1);
+    for (std::size_t i = 1; i < count; ++i)
+        names.push_back(shipdata::ColumnZero(shipLines[i]));
+    const std::vector<std::optional<std::size_t>> lines = index.FindAll(names);
     List.reserve(count - 1);
     for (std::size_t i = 1; i < count; ++i) {
-        const std::optional<std::size_t> line = index.Find(shipdata::ColumnZero(shipLines[i]));
+        const std::optional<std::size_t>& line = lines[i - 1];
         const std::string_view entries = line ? shipdata::EntriesOf(materialLines[*line]) : std::string_view{};
         List.push_back(std::make_unique<CShipDataElement>(shipLines[i], line ? &entries : nullptr));
     }

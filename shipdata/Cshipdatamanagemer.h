@@ -88,8 +88,8 @@ int32_t ParseNumber(std::string_view text);
 std::string_view CutColumn(std::string_view& rest);
 
 // Finds each ship's material line: first the line whose column 0 equals the name,
-// else the first line that contains the name anywhere. Built once per load; refers
-// to `lines`, which must outlive it.
+// else the first line that contains the name where a character starts. Built once per
+// load; refers to `lines`, which must outlive it.
 class MaterialLineIndex {
 public:
     explicit MaterialLineIndex(const std::vector<std::string_view>& lines);
@@ -97,8 +97,13 @@ public:
     explicit MaterialLineIndex(std::vector<std::string_view>&&) = delete;
     // The number of the ship's line, or nothing when no line matches.
     std::optional<std::size_t> Find(std::string_view name) const;
+    // The same for many ships: the names without a line of their own are all looked for
+    // in one pass over the lines.
+    std::vector<std::optional<std::size_t>> FindAll(const std::vector<std::string_view>& names) const;
 
 private:
+    std::optional<std::size_t> FindExact(std::string_view name) const;
+
     // Open addressing with linear probing over column 0 of the lines, at most half
     // full. Small slots, because looking up every ship reaches all over the table.
     struct Slot {

@@ -246,6 +246,9 @@ TEST_P(MaterialLineIndexTest, FindsTheLine)
         "Head,6/6/6",           // 8
         "Sloop,7/7/7",          // 9
         "Galleon,3/3/3",        // 10
+        "\x83\x7c\x83\x89\x83\x62\x83\x4a,8/8/8", // 11: "ポラッカ", whose "カ" ends in "J"
+        "\x81\x5b,9/9/9",     // 12: "ー", which ends in "["
+        "xJ[,10/10/10",         // 13
     };
     const shipdata::MaterialLineIndex index(lines);
     EXPECT_EQ(index.Find(GetParam().ship), GetParam().line);
@@ -264,7 +267,10 @@ INSTANTIATE_TEST_SUITE_P(
                     LookupCase{"AcrossAComma", "Nao,4", 6},
                     LookupCase{"Nowhere", "Junk", std::nullopt},
                     LookupCase{"LongerThanAnyLine", "Large Galleon,1/1/1 and more", std::nullopt},
-                    LookupCase{"EmptyNameMatchesNothing", "", std::nullopt}),
+                    LookupCase{"EmptyNameMatchesNothing", "", std::nullopt},
+                    LookupCase{"NotInsideACharacter", "J", 13},
+                    LookupCase{"NotInsideALongBar", "[", 13},
+                    LookupCase{"WholeCharacters", "\x83\x62\x83\x4a", 11}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MaterialLineIndex, ManyNamesFindTheirFirstLine)

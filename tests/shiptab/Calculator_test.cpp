@@ -1,4 +1,5 @@
 #include "shiptab/Calculator.h"
+#include "shiptab/Extended.h"
 #include "support/RowName.h"
 
 #include "shipdata/Cshipdatamanagemer.h"
@@ -273,7 +274,7 @@ INSTANTIATE_TEST_SUITE_P(MaterialFigures, MaterialFigureTest,
 
 struct TruncCase {
     const char* name;
-    long double value;
+    double value;
     int32_t result;
 };
 
@@ -281,14 +282,14 @@ class TruncateTest : public testing::TestWithParam<TruncCase> {};
 
 TEST_P(TruncateTest, TowardZeroElseMin)
 {
-    EXPECT_EQ(TruncateToInt32(GetParam().value), GetParam().result);
+    EXPECT_EQ(Extended(GetParam().value).TruncateToInt32(), GetParam().result);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Conversions, TruncateTest,
-    testing::Values(TruncCase{"Positive", 157.5L, 157}, TruncCase{"Negative", -1.5L, -1},
-                    TruncCase{"JustBelowMax", 2147483647.99L, Max32}, TruncCase{"Max", 2147483648.0L, Min32},
-                    TruncCase{"JustAboveMin", -2147483648.99L, Min32}, TruncCase{"BelowMin", -2147483649.0L, Min32},
-                    TruncCase{"Infinite", std::numeric_limits<long double>::infinity(), Min32},
-                    TruncCase{"NotANumber", std::numeric_limits<long double>::quiet_NaN(), Min32}),
+    testing::Values(TruncCase{"Positive", 157.5, 157}, TruncCase{"Negative", -1.5, -1},
+                    TruncCase{"JustBelowMax", 2147483647.99, Max32}, TruncCase{"Max", 2147483648.0, Min32},
+                    TruncCase{"JustAboveMin", -2147483648.99, Min32}, TruncCase{"BelowMin", -2147483649.0, Min32},
+                    TruncCase{"Infinite", std::numeric_limits<double>::infinity(), Min32},
+                    TruncCase{"NotANumber", std::numeric_limits<double>::quiet_NaN(), Min32}),
     testsupport::RowName());

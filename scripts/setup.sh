@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what building, testing and showing the program needs on Debian 12.
-# Idempotent: returns at once when everything is present.
+# Installs what building, testing and showing the program needs on Debian 12; with "arm64",
+# also the aarch64 cross toolchain, qemu and the arm64 libraries of the arm64 leg.
+# Idempotent: returns at once when everything is present. Usage: scripts/setup.sh [arm64]
 set -euo pipefail
 
 PACKAGES=(
@@ -12,16 +13,33 @@ PACKAGES=(
   xvfb xauth x11-utils xdotool imagemagick libxcb1-dev
   desktop-file-utils appstream
 )
+ARM64_PACKAGES=(
+  g++-aarch64-linux-gnu qemu-user
+  libc6:arm64 qt6-base-dev:arm64 libgl-dev:arm64
+  libgtest-dev:arm64 libgmock-dev:arm64 libbenchmark-dev:arm64 libxcb1-dev:arm64
+)
 
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+export DEBIAN_FRONTEND=noninteractive
+
+wanted=("${PACKAGES[@]}")
+if [ "${1:-}" = arm64 ]; then
+  wanted+=("${ARM64_PACKAGES[@]}")
+  if ! dpkg --print-foreign-architectures | grep -qx arm64; then
+    echo "setup: adding the arm64 architecture" >&2
+    $SUDO dpkg --add-architecture arm64
+  fi
+fi
+
+# dpkg-query prints one status per installed architecture; "pkg:arm64" asks for that one
+# alone, a plain name for any (the native one, or "all").
 missing=()
-for p in "${PACKAGES[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q '^install ok installed$' || missing+=("$p")
+for p in "${wanted[@]}"; do
+  dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null | grep -qx 'install ok installed' || missing+=("$p")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 echo "setup: installing ${missing[*]}" >&2
-SUDO=""
-[ "$(id -u)" -ne 0 ] && SUDO="sudo"
-export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -qq
 $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

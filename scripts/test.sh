@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Sets up what is missing, builds, and runs every test. Usage: scripts/test.sh [dev|asan]
+# Sets up what is missing, builds, and runs every test. Usage: scripts/test.sh [dev|asan|arm64]
+# arm64 cross-builds with Debian's aarch64 toolchain and runs the tests under qemu-aarch64.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 preset="${1:-dev}"
-./scripts/setup.sh
+./scripts/setup.sh "$([ "$preset" = arm64 ] && echo arm64)"
 cmake --preset "$preset" >/dev/null
 cmake --build --preset "$preset"
 if [ "$preset" = asan ]; then

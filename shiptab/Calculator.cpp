@@ -1,8 +1,10 @@
 #include "shiptab/Calculator.h"
 
+#include "shiptab/Extended.h"
+
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
+#include <limits>
 
 namespace shiptab {
 
@@ -21,14 +23,6 @@ int32_t WrapAdd(int32_t a, int32_t b)
 int32_t WrapSub(int32_t a, int32_t b)
 {
     return Wrap(int64_t{a} - b);
-}
-
-int32_t TruncateToInt32(long double value)
-{
-    // Both limits are exact in long double; the comparison is false for NaN.
-    if (value > -2147483649.0L && value < 2147483648.0L)
-        return static_cast<int32_t>(value);
-    return std::numeric_limits<int32_t>::min();
 }
 
 int32_t CabinMaximum(int32_t defaultCabins)
@@ -58,9 +52,13 @@ int32_t BaseCapacity(int32_t defaultCabins, int32_t defaultPorts, int32_t defaul
 
 int32_t CurrentCapacity(int32_t percent, int32_t baseCapacity)
 {
-    // The product of two int32 fits the 64-bit significand exactly; only the scaling rounds.
-    const long double scaled = static_cast<long double>(WrapAdd(percent, 100)) * baseCapacity;
-    return TruncateToInt32(scaled * 0.01L);
+    // Equal to the extended product with 0.01: that constant lies below 0.01 by a relative
+    // 2e-20, less than half a rounding step of any product, so a whole quotient rounds back onto
+    // itself, and any other lies at least 0.01 from a whole number.
+    const int64_t quotient = int64_t{WrapAdd(percent, 100)} * baseCapacity / 100;
+    if (quotient < std::numeric_limits<int32_t>::min() || quotient > std::numeric_limits<int32_t>::max())
+        return std::numeric_limits<int32_t>::min();
+    return static_cast<int32_t>(quotient);
 }
 
 int32_t Hold(int32_t capacity, int32_t cabins, int32_t ports)
@@ -70,11 +68,11 @@ int32_t Hold(int32_t capacity, int32_t cabins, int32_t ports)
 
 int32_t ShownPrice(int32_t price, double priceFactor, int32_t percent)
 {
-    const double partial = static_cast<double>(static_cast<long double>(price) * priceFactor);
-    // fabsl on the extended value: |INT32_MIN| does not fit an int32.
-    const long double ratio = std::fabs(static_cast<long double>(percent)) * 0.01L + 1.0L;
-    const double total = static_cast<double>(ratio * partial);
-    return TruncateToInt32(static_cast<long double>(total) + 0.5L);
+    const double partial = (Extended(price) * Extended(priceFactor)).ToDouble();
+    // The absolute value of the extended figure: |INT32_MIN| does not fit an int32.
+    const Extended ratio = Extended(percent).Abs() * Extended::Hundredth() + Extended(1);
+    const double total = (ratio * Extended(partial)).ToDouble();
+    return (Extended(total) + Extended(0.5)).TruncateToInt32();
 }
 
 int32_t StepUpTo(int32_t value, int32_t maximum)

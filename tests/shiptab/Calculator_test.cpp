@@ -1,5 +1,7 @@
 #include "shiptab/Calculator.h"
+#include "shiptab/Extended.h"
 #include "support/RowName.h"
+#include "support/X87Builds.h"
 
 #include "shipdata/Cshipdatamanagemer.h"
 
@@ -56,6 +58,9 @@ INSTANTIATE_TEST_SUITE_P(
         PriceCase{"Rosewood1005", 1005, MaterialPriceFactors[9], 0, 2713},
         PriceCase{"Rosewood20005", 20005, MaterialPriceFactors[9], 0, 54013},
         PriceCase{"NearestTo2Point7WouldGiveOneMore", 10005, 2.7, 0, 27014},
+        // One step of the hundredth's last bit either way gives 94 and 63869.
+        PriceCase{"HundredthNotRoundedDown", 7, MaterialPriceFactors[9], 400, 95},
+        PriceCase{"HundredthNotRoundedUp", 83, MaterialPriceFactors[6], 64025, 63868},
         PriceCase{"LargestPrice", Max32, 1.0, 0, Max32},
         PriceCase{"SmallestPriceMovesTowardZero", Min32, 1.0, 0, -2147483647},
         PriceCase{"PriceBeyondInt32IsMin", Max32, 3.0, 0, Min32},
@@ -273,7 +278,7 @@ INSTANTIATE_TEST_SUITE_P(MaterialFigures, MaterialFigureTest,
 
 struct TruncCase {
     const char* name;
-    long double value;
+    double value;
     int32_t result;
 };
 
@@ -281,14 +286,49 @@ class TruncateTest : public testing::TestWithParam<TruncCase> {};
 
 TEST_P(TruncateTest, TowardZeroElseMin)
 {
-    EXPECT_EQ(TruncateToInt32(GetParam().value), GetParam().result);
+    EXPECT_EQ(Extended(GetParam().value).TruncateToInt32(), GetParam().result);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Conversions, TruncateTest,
-    testing::Values(TruncCase{"Positive", 157.5L, 157}, TruncCase{"Negative", -1.5L, -1},
-                    TruncCase{"JustBelowMax", 2147483647.99L, Max32}, TruncCase{"Max", 2147483648.0L, Min32},
-                    TruncCase{"JustAboveMin", -2147483648.99L, Min32}, TruncCase{"BelowMin", -2147483649.0L, Min32},
-                    TruncCase{"Infinite", std::numeric_limits<long double>::infinity(), Min32},
-                    TruncCase{"NotANumber", std::numeric_limits<long double>::quiet_NaN(), Min32}),
+    testing::Values(TruncCase{"Positive", 157.5, 157}, TruncCase{"Negative", -1.5, -1},
+                    TruncCase{"JustBelowMax", 2147483647.99, Max32}, TruncCase{"Max", 2147483648.0, Min32},
+                    TruncCase{"JustAboveMin", -2147483648.99, Min32}, TruncCase{"BelowMin", -2147483649.0, Min32},
+                    TruncCase{"Infinite", std::numeric_limits<double>::infinity(), Min32},
+                    TruncCase{"NotANumber", std::numeric_limits<double>::quiet_NaN(), Min32}),
     testsupport::RowName());
+
+// --- the same figures as x87 ---------------------------------------------------------------
+
+// Every build's shown price and capacity, folded into one hash per set. On x86 each figure is
+// also compared with native x87 arithmetic; elsewhere the hash recorded there stands for it.
+TEST(SameAsX87Test, EveryBuildSet)
+{
+    struct Set {
+        const char* name;
+        uint64_t count, step;
+        x87::Build (*build)(uint64_t);
+        uint64_t hash;
+    };
+    // A fifth of the realistic grid in each run keeps this within seconds under qemu and the
+    // sanitizers; the benchmark compares the whole of it.
+    const Set sets[] = {{"realistic", x87::RealisticCount, 5, x87::Realistic, 0x4cefadd972390fc3},
+                        {"extremes", x87::EndCount, 1, x87::Extreme, 0xd88a89cd79441d61},
+                        {"random", 2000000, 1, x87::Random, 0x82319cd708c96605}};
+    for (const Set& set : sets) {
+        uint64_t hash = 0xCBF29CE484222325u, differences = 0;
+        for (uint64_t i = 0; i < set.count; i += set.step) {
+            const x87::Build b = set.build(i);
+            const int32_t price = ShownPrice(b.figure, b.factor, b.percent);
+            const int32_t capacity = CurrentCapacity(b.percent, b.figure);
+            hash = ((hash ^ static_cast<uint32_t>(price)) * 0x100000001B3u ^ static_cast<uint32_t>(capacity)) *
+                   0x100000001B3u;
+            if (x87::Native && (price != x87::ShownPrice(b.figure, b.factor, b.percent) ||
+                                capacity != x87::CurrentCapacity(b.percent, b.figure)) &&
+                ++differences <= 5)
+                ADD_FAILURE() << set.name << " " << b.figure << " x " << b.factor << " at " << b.percent << "%";
+        }
+        EXPECT_EQ(differences, 0u) << set.name;
+        EXPECT_EQ(hash, set.hash) << set.name << std::hex << ": 0x" << hash;
+    }
+}

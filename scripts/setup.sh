@@ -11,6 +11,7 @@ PACKAGES=(
   fonts-ipafont-gothic fontconfig
   xvfb xauth x11-utils xdotool imagemagick libxcb1-dev
   desktop-file-utils appstream
+  dpkg-dev file lintian
 )
 
 missing=()

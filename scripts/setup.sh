@@ -12,6 +12,7 @@ PACKAGES=(
   fonts-ipafont-gothic fontconfig
   xvfb xauth x11-utils xdotool imagemagick libxcb1-dev
   desktop-file-utils appstream
+  dpkg-dev file lintian
 )
 ARM64_PACKAGES=(
   g++-aarch64-linux-gnu qemu-user

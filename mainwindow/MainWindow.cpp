@@ -162,7 +162,7 @@ void TMainForm::ShipListBoxDblClick(QObject*)
     frame->move(0, 0);
     // Bound before it is shown, so it is never seen empty; the tab owns its own copy.
     frame->BindShip(std::make_unique<CShipDataElement>(*found));
-    QString caption = toolkit::FromCp932(name);
+    QString caption = toolkit::FromCp932Shown(name);
     caption.replace(QLatin1Char('&'), QLatin1String("&&"));
     const int index = ShipPageControl->addTab(sheet, caption);
     ShipPageControl->setCurrentIndex(index);

@@ -275,7 +275,7 @@ void TShipTabFrame::BindShip(std::unique_ptr<CShipDataElement> record)
     CurrentPorts = ship.DefaultPorts;
     BaseCapacity = shiptab::BaseCapacity(ship.DefaultCabins, ship.DefaultPorts, ship.DefaultHold);
 
-    ShipNameText->setText(toolkit::FromCp932("  " + ship.Name));
+    ShipNameText->setText(QStringLiteral("  ") + toolkit::FromCp932Shown(ship.Name));
     SetFigure(RowText, ship.Row);
     SetFigure(SlueText, ship.Slue);
     SetFigure(ResistiveWaveText, ship.ResistiveWave);

@@ -19,6 +19,23 @@ QString FromCp932(const std::string& bytes)
     return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
+QString FromCp932Shown(const std::string& bytes)
+{
+    // Every byte pair decodes to at least one character, so this many bytes hold more
+    // than ShownLength characters whenever the text is longer.
+    constexpr std::size_t enough = 4 * ShownLength;
+    if (bytes.size() <= enough)
+        return FromCp932(bytes);
+    QString text = FromCp932(bytes.substr(0, enough));
+    if (text.size() <= ShownLength)
+        return text;
+    qsizetype keep = ShownLength - 1;
+    if (text.at(keep - 1).isHighSurrogate())
+        --keep; // never half a character
+    text.truncate(keep);
+    return text + QChar(0x2026);
+}
+
 std::string ToCp932(const QString& text)
 {
     thread_local QStringEncoder encoder(Cp932Name);

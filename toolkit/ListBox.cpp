@@ -16,7 +16,7 @@ TListBox::TListBox(QWidget* parent) : QListWidget(parent)
 
 void TListBox::AddEntry(const std::string& bytes)
 {
-    auto* item = new QListWidgetItem(FromCp932(bytes));
+    auto* item = new QListWidgetItem(FromCp932Shown(bytes));
     item->setData(Qt::UserRole, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
     item->setSizeHint(QSize(0, ItemHeight));
     addItem(item);

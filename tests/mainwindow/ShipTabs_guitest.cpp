@@ -4,6 +4,7 @@
 #include "support/Gui.h"
 #include "support/Records.h"
 #include "support/TempDir.h"
+#include "toolkit/Cp932.h"
 #include "toolkit/ListBox.h"
 
 #include <QCheckBox>
@@ -175,6 +176,20 @@ TEST_F(ShipTabsTest, DuplicateEmptyAndSpecialNames)
     doubleClickRow(4);
     EXPECT_EQ(caption(3), "Salt && Pepper") << "shown as it is, not as a mnemonic";
     EXPECT_EQ(text(current(), "PriceText"), "  500");
+}
+
+// A huge name is shown cut, while the lookup still uses all of it.
+TEST_F(ShipTabsTest, LongNameIsShownCutAndStillOpensItsShip)
+{
+    const std::string name(4 << 20, 'x');
+    open({Ship(name + "y", 100, 1, 1, 1), Ship(name, 200, 1, 1, 1)});
+    const QString shown = form->ShipListBox->item(1)->text();
+    EXPECT_EQ(shown.size(), toolkit::ShownLength);
+    EXPECT_TRUE(shown.endsWith(QChar(0x2026)));
+    doubleClickRow(1);
+    EXPECT_EQ(caption(0), shown);
+    EXPECT_EQ(text(current(), "ShipNameText"), QStringLiteral("  ") + shown);
+    EXPECT_EQ(text(current(), "PriceText"), "  200");
 }
 
 TEST_F(ShipTabsTest, ClosingWithTabsOpenDestroysEverything)

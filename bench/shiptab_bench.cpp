@@ -1,10 +1,11 @@
 // Opening a ship tab against the floor of building as many plain labels on one widget, its
-// parts, and the memory of a long session of opening and closing tabs.
+// parts, and the memory of a long, painted session of opening and closing tabs.
 #include "mainwindow/MainWindow.h"
 #include "shiptab/ShipTab.h"
 #include "tests/support/Records.h"
 #include "toolkit/Application.h"
 #include "toolkit/ListBox.h"
+#include "toolkit/UpDown.h"
 
 #include <QLabel>
 #include <QTabWidget>
@@ -13,6 +14,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <malloc.h>
 #include <memory>
 #include <unistd.h>
 
@@ -61,25 +63,55 @@ void BM_OpenShipTab(benchmark::State& state)
     }
 }
 
-// Open and close through the close button, as a user does; resident memory after 100 and 1000.
+// Heap in use, by the allocator's own count, in MiB.
+double HeapMiB()
+{
+    return static_cast<double>(mallinfo2().uordblks) / (1024.0 * 1024.0);
+}
+
+// Counts what the spinners paint, so that the session below is known to paint.
+struct PaintCounter : QObject {
+    long paints = 0;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && qobject_cast<TUpDown*>(watched))
+            ++paints;
+        return false;
+    }
+};
+
+// A user's session: open through the list's double-click, let the event loop paint the page,
+// close through the close button, deliver the deferred deletes. Memory after 1,000 and 10,000.
 void BM_OpenCloseSession(benchmark::State& state)
 {
+    PaintCounter counter;
+    qApp->installEventFilter(&counter);
     for (auto _ : state) {
-        double after100 = 0;
-        for (int cycle = 1; cycle <= 1000; ++cycle) {
+        double heap1000 = 0, rss1000 = 0;
+        for (int cycle = 1; cycle <= 10000; ++cycle) {
             Form->ShipListBoxDblClick(nullptr);
+            QCoreApplication::processEvents();
             auto* frame = Form->ShipPageControl->currentWidget()->findChild<TShipTabFrame*>();
             frame->SpeedButton1Click(nullptr);
-            QCoreApplication::processEvents(); // as the event loop would: paint, then delete
+            QCoreApplication::processEvents();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            if (cycle == 100)
-                after100 = ResidentMiB();
+            if (cycle == 1000) {
+                heap1000 = HeapMiB();
+                rss1000 = ResidentMiB();
+            }
         }
-        const double after1000 = ResidentMiB();
-        state.counters["rss_after_100_MiB"] = after100;
-        state.counters["rss_after_1000_MiB"] = after1000;
-        state.counters["growth_pct"] = (after1000 - after100) / after100 * 100.0;
+        const double heap10000 = HeapMiB(), rss10000 = ResidentMiB();
+        state.counters["heap_1000_MiB"] = heap1000;
+        state.counters["heap_10000_MiB"] = heap10000;
+        state.counters["heap_growth_pct"] = (heap10000 - heap1000) / heap1000 * 100.0;
+        state.counters["rss_1000_MiB"] = rss1000;
+        state.counters["rss_10000_MiB"] = rss10000;
+        state.counters["rss_growth_pct"] = (rss10000 - rss1000) / rss1000 * 100.0;
     }
+    qApp->removeEventFilter(&counter);
+    state.counters["spinner_paints"] = static_cast<double>(counter.paints);
+    if (counter.paints == 0)
+        state.SkipWithError("nothing was painted");
 }
 
 // The floor: 76 plain labels with a fixed geometry on one widget.

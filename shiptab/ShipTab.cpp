@@ -4,6 +4,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/Cp932.h"
 #include "toolkit/PageControl.h"
+#include "toolkit/Palette.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -139,6 +140,12 @@ void SetFigure(QLabel* label, int32_t value)
     SetAscii(label, shiptab::FigureText(value));
 }
 
+QPalette WithColour(QPalette palette, QPalette::ColorRole role, QRgb colour)
+{
+    palette.setColor(role, QColor(colour));
+    return palette;
+}
+
 } // namespace
 
 std::span<const TShipTabFrame::Control> TShipTabFrame::Layout()
@@ -150,27 +157,21 @@ TShipTabFrame::TShipTabFrame(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("ShipTabFrame"));
     setGeometry(0, 0, 523, 428);
-    QPalette background = palette();
-    background.setColor(QPalette::Window, QColor(FrameBackground));
-    setPalette(background);
+    // Palettes from the pool, the same for every tab: see toolkit/Palette.h.
+    setPalette(toolkit::SharedPalette(WithColour(palette(), QPalette::Window, FrameBackground)));
     setAutoFillBackground(true);
 
     // Controls are created in table order: Qt's focus chain follows creation order.
     // The boxes share one font and one palette per colour.
     const QFont textFont = toolkit::DesignFont(13);
-    struct ColourPalette {
-        QRgb colour;
-        QPalette palette;
-    };
-    std::vector<ColourPalette> palettes;
+    std::vector<std::pair<QRgb, const QPalette*>> boxPalettes;
     const auto paletteFor = [&](QRgb colour) -> const QPalette& {
-        for (const ColourPalette& p : palettes)
-            if (p.colour == colour)
-                return p.palette;
-        const QPalette own = TStaticText::OwnPalette(palette(), QColor(colour));
-        return palettes.emplace_back(ColourPalette{colour, own}).palette;
+        for (const auto& [c, p] : boxPalettes)
+            if (c == colour)
+                return *p;
+        const QPalette& shared = toolkit::SharedPalette(WithColour(palette(), QPalette::Window, colour));
+        return *boxPalettes.emplace_back(colour, &shared).second;
     };
-    palettes.reserve(8);
     for (const Control& c : Controls) {
         const QRect geometry(c.Left, c.Top, c.Width, c.Height);
         QWidget* control = std::visit(
@@ -230,13 +231,12 @@ TShipTabFrame::TShipTabFrame(QWidget* parent) : QWidget(parent)
     MaterialView->setSelectionMode(QAbstractItemView::SingleSelection);
     // Captions may be edited by clicking the selected line; a double-click chooses, never edits.
     MaterialView->setEditTriggers(QAbstractItemView::SelectedClicked);
-    QPalette list = MaterialView->palette();
-    list.setColor(QPalette::Base, QColor(MaterialViewBackground));
+    QPalette list = WithColour(MaterialView->palette(), QPalette::Base, MaterialViewBackground);
     // The chosen line stays highlighted when the list loses the focus.
-    list.setColor(QPalette::Inactive, QPalette::Highlight, list.color(QPalette::Active, QPalette::Highlight));
-    list.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                  list.color(QPalette::Active, QPalette::HighlightedText));
-    MaterialView->setPalette(list);
+    for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
+        list.setColor(QPalette::Inactive, role, list.color(QPalette::Active, role));
+    MaterialView->setPalette(toolkit::SharedPalette(list));
+    toolkit::ShareInheritedPalettes(this);
     // Item views report no double-click beside the lines; the viewport sees them all.
     MaterialView->viewport()->installEventFilter(this);
 }

@@ -1,6 +1,7 @@
 #include "toolkit/StaticText.h"
 
 #include "toolkit/Application.h"
+#include "toolkit/Palette.h"
 
 #include <QPalette>
 
@@ -34,18 +35,7 @@ void TStaticText::Setup(const QFont& font)
 void TStaticText::SetColour(const QColor& colour)
 {
     // A palette rather than a style sheet: sheets make every box several times slower to build.
-    setPalette(OwnPalette(palette(), colour));
-}
-
-QPalette TStaticText::OwnPalette(const QPalette& base, const QColor& colour)
-{
-    QPalette own = base;
-    for (int group = 0; group < QPalette::NColorGroups; ++group)
-        for (int role = 0; role < QPalette::NColorRoles; ++role) {
-            const auto g = static_cast<QPalette::ColorGroup>(group);
-            const auto r = static_cast<QPalette::ColorRole>(role);
-            own.setBrush(g, r, base.brush(g, r));
-        }
+    QPalette own = palette();
     own.setColor(QPalette::Window, colour);
-    return own;
+    setPalette(toolkit::SharedPalette(own));
 }

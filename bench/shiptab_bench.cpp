@@ -9,6 +9,8 @@
 
 #include <QLabel>
 #include <QTabWidget>
+#include <QToolButton>
+#include <QTreeWidget>
 
 #include <benchmark/benchmark.h>
 
@@ -119,6 +121,7 @@ void Add76Labels(QWidget* page)
 {
     for (int i = 0; i < 76; ++i) {
         auto* label = new QLabel(QStringLiteral(" N/A"), page);
+        label->setFrameStyle(QFrame::Box | QFrame::Plain);
         label->setGeometry((i % 3) * 88, (i / 3) * 16, 49, 17);
     }
 }
@@ -178,6 +181,83 @@ void BM_BindOnly(benchmark::State& state)
     }
 }
 
+// A whole open as a user sees it, up to its first paint, in the window's own tab control: the
+// list's double-click against a page of the floor's 76 labels, and of the frame's natural
+// parts (76 labels, an 11-line four-column list, 9 small buttons). Closing is left out.
+// Not inlined, so that a profiler can count it alone (see main()).
+[[gnu::noinline]] void PaintedOpen(void (*open)())
+{
+    open();
+    QCoreApplication::processEvents(); // paints the new page
+}
+
+void ClosePage()
+{
+    delete Form->ShipPageControl->currentWidget();
+    QCoreApplication::processEvents();
+}
+
+void OpenedAndPainted(benchmark::State& state, void (*open)())
+{
+    for (auto _ : state) {
+        PaintedOpen(open);
+        state.PauseTiming();
+        ClosePage();
+        state.ResumeTiming();
+    }
+}
+
+void AddPage(void (*build)(QWidget*))
+{
+    auto* page = new QWidget;
+    build(page);
+    Form->ShipPageControl->setCurrentIndex(Form->ShipPageControl->addTab(page, QStringLiteral("page")));
+}
+
+void AddNaturalParts(QWidget* page)
+{
+    Add76Labels(page);
+    auto* list = new QTreeWidget(page);
+    list->setGeometry(8, 250, 250, 170);
+    list->setColumnCount(4);
+    for (int i = 0; i < 11; ++i)
+        new QTreeWidgetItem(list, {QStringLiteral("material"), QStringLiteral("1"), QStringLiteral("2"),
+                                   QStringLiteral("3")});
+    for (int i = 0; i < 9; ++i)
+        (new QToolButton(page))->setGeometry(300 + i * 20, 250, 17, 17);
+}
+
+void OpenShipTab()
+{
+    Form->ShipListBoxDblClick(nullptr);
+}
+void Open76Labels()
+{
+    AddPage(Add76Labels);
+}
+void OpenNaturalParts()
+{
+    AddPage(AddNaturalParts);
+}
+
+void BM_OpenShipTabPainted(benchmark::State& state)
+{
+    OpenedAndPainted(state, OpenShipTab);
+}
+
+void BM_Floor76LabelsPainted(benchmark::State& state)
+{
+    OpenedAndPainted(state, Open76Labels);
+}
+
+void BM_NaturalPartsPainted(benchmark::State& state)
+{
+    OpenedAndPainted(state, OpenNaturalParts);
+}
+
+BENCHMARK(BM_Floor76LabelsPainted)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_NaturalPartsPainted)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_OpenShipTabPainted)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Floor76Labels)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ShipTabFrameBound)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Floor76LabelsBuildOnly)->Unit(benchmark::kMicrosecond);
@@ -200,6 +280,19 @@ int main(int argc, char** argv)
     form.show();
     form.ShipListBox->setCurrentRow(0);
 
+    // For counting one kind of open alone, a fixed number of times: with SHIPTAB_OPENS=KIND:N
+    // (KIND ship, labels or parts), under
+    // valgrind --tool=callgrind --toggle-collect='*PaintedOpen*'; two counts give the cost of one.
+    if (const QByteArray opens = qgetenv("SHIPTAB_OPENS"); !opens.isEmpty()) {
+        const QList<QByteArray> kindAndCount = opens.split(':');
+        const QByteArray kind = kindAndCount.value(0);
+        void (*open)() = kind == "ship" ? OpenShipTab : kind == "labels" ? Open76Labels : OpenNaturalParts;
+        for (int i = 0, n = kindAndCount.value(1).toInt(); i < n; ++i) {
+            PaintedOpen(open);
+            ClosePage();
+        }
+        return 0;
+    }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

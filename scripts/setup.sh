@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building, testing and showing the program needs on Debian 12; with "arm64",
-# also the aarch64 cross toolchain, qemu and the arm64 libraries of the arm64 leg.
-# Idempotent: returns at once when everything is present. Usage: scripts/setup.sh [arm64]
+# also the aarch64 cross toolchain, qemu and the arm64 libraries of the arm64 leg; with
+# "windows", MinGW-w64, Wine and GoogleTest's sources for the Windows leg.
+# Idempotent: returns at once when everything is present. Usage: scripts/setup.sh [arm64|windows]
 set -euo pipefail
 
 PACKAGES=(
@@ -19,6 +20,7 @@ ARM64_PACKAGES=(
   libc6:arm64 qt6-base-dev:arm64 libgl-dev:arm64
   libgtest-dev:arm64 libgmock-dev:arm64 libbenchmark-dev:arm64 libxcb1-dev:arm64
 )
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64 googletest)
 
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
@@ -31,6 +33,8 @@ if [ "${1:-}" = arm64 ]; then
     echo "setup: adding the arm64 architecture" >&2
     $SUDO dpkg --add-architecture arm64
   fi
+elif [ "${1:-}" = windows ]; then
+  wanted+=("${WINDOWS_PACKAGES[@]}")
 fi
 
 # dpkg-query prints one status per installed architecture; "pkg:arm64" asks for that one

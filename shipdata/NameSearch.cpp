@@ -1,5 +1,7 @@
 #include "shipdata/NameSearch.h"
 
+#include "toolkit/Cp932Bytes.h"
+
 #include <algorithm>
 #include <cstdint>
 
@@ -7,11 +9,6 @@ namespace shipdata {
 namespace {
 
 constexpr uint32_t None = UINT32_MAX;
-
-bool IsLeadByte(unsigned char b)
-{
-    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-}
 
 // The names' trie with failure links. Edges live in one open-addressing table keyed by
 // (node, byte), which keeps a trie over megabytes of names in a few flat arrays.
@@ -47,7 +44,7 @@ public:
         for (std::size_t j = 0; j < lines.size() && pending > 0; ++j) {
             const std::string_view line = lines[j];
             starts.assign(line.size(), false);
-            for (std::size_t i = 0; i < line.size(); i += IsLeadByte(static_cast<unsigned char>(line[i])) ? 2 : 1)
+            for (std::size_t i = 0; i < line.size(); i += toolkit::IsCp932LeadByte(static_cast<unsigned char>(line[i])) ? 2 : 1)
                 starts[i] = true;
             uint32_t state = 0;
             for (std::size_t pos = 0; pos < line.size(); ++pos) {

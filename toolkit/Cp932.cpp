@@ -1,12 +1,29 @@
 #include "toolkit/Cp932.h"
 
+#include "toolkit/Cp932Bytes.h"
+
+#ifdef _WIN32
+#include "toolkit/Cp932Windows.h"
+#else
 #include <QStringDecoder>
 #include <QStringEncoder>
+#endif
 
 namespace toolkit {
 
-// Qt reaches code page 932 through ICU. Kept behind these two functions so that a
-// build without ICU can plug another decoder in here.
+#ifdef _WIN32
+// Qt for Windows often comes without ICU: the system's own conversion stands in.
+QString FromCp932(const std::string& bytes)
+{
+    return QString::fromStdU16String(DecodeCp932(bytes));
+}
+
+std::string ToCp932(const QString& text)
+{
+    return EncodeCp932(text.toStdU16String());
+}
+#else
+// Qt reaches code page 932 through ICU.
 static const char* const Cp932Name = "windows-31j";
 
 QString FromCp932(const std::string& bytes)
@@ -16,8 +33,30 @@ QString FromCp932(const std::string& bytes)
     decoder.resetState();
     if (!decoder.isValid())
         return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    QString text = decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    // The decoder keeps a lead byte at the very end back for a trail byte that never comes:
+    // show it as U+FFFD, as a bad byte anywhere else, so that "A" and "A\x81" look different.
+    std::size_t i = 0;
+    while (i + 1 < bytes.size())
+        i += IsCp932LeadByte(static_cast<unsigned char>(bytes[i])) &&
+                     IsCp932TrailByte(static_cast<unsigned char>(bytes[i + 1]))
+                 ? 2
+                 : 1;
+    if (i + 1 == bytes.size() && IsCp932LeadByte(static_cast<unsigned char>(bytes[i])))
+        text += QChar(QChar::ReplacementCharacter);
+    return text;
 }
+
+std::string ToCp932(const QString& text)
+{
+    thread_local QStringEncoder encoder(Cp932Name);
+    encoder.resetState();
+    if (!encoder.isValid())
+        return text.toLatin1().toStdString();
+    const QByteArray bytes = encoder.encode(text);
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+#endif
 
 QString FromCp932Shown(const std::string& bytes)
 {
@@ -34,16 +73,6 @@ QString FromCp932Shown(const std::string& bytes)
         --keep; // never half a character
     text.truncate(keep);
     return text + QChar(0x2026);
-}
-
-std::string ToCp932(const QString& text)
-{
-    thread_local QStringEncoder encoder(Cp932Name);
-    encoder.resetState();
-    if (!encoder.isValid())
-        return text.toLatin1().toStdString();
-    const QByteArray bytes = encoder.encode(text);
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
 } // namespace toolkit

@@ -1,11 +1,13 @@
 #include "toolkit/TextFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
 #ifdef _WIN32
+#include <windows.h>
+
 #include <filesystem>
-#include <fstream>
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -60,20 +62,39 @@ namespace {
 #ifdef _WIN32
 bool ReadWholeFile(const std::string& path, std::string& out)
 {
-    std::error_code ec;
-    const std::filesystem::path p(path);
-    if (!std::filesystem::is_regular_file(p, ec) || ec)
+    // Read-only, and others may read but not write while we do: a file being written is
+    // reported as unreadable rather than read half-written.
+    std::wstring wide;
+    try {
+        wide = std::filesystem::path(path).wstring();
+    } catch (const std::exception&) {
+        return false; // not a path in the system's code page
+    }
+    const HANDLE file = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
         return false;
-    const auto size = std::filesystem::file_size(p, ec);
-    if (ec || size > static_cast<std::uintmax_t>(MaxTextFileSize))
+    struct HandleCloser {
+        HANDLE handle;
+        ~HandleCloser() { CloseHandle(handle); }
+    } closer{file};
+
+    LARGE_INTEGER size{};
+    if (GetFileType(file) != FILE_TYPE_DISK || !GetFileSizeEx(file, &size) || size.QuadPart > MaxTextFileSize)
         return false;
-    std::ifstream in(p, std::ios::binary);
-    if (!in)
-        return false;
-    out.resize(static_cast<std::size_t>(size));
-    in.read(out.data(), static_cast<std::streamsize>(size));
-    out.resize(static_cast<std::size_t>(in.gcount()));
-    return !in.bad();
+    out.resize(static_cast<std::size_t>(size.QuadPart));
+    std::size_t got = 0;
+    while (got < out.size()) {
+        DWORD read = 0;
+        const auto want = static_cast<DWORD>(std::min<std::size_t>(out.size() - got, 1u << 30));
+        if (!ReadFile(file, out.data() + got, want, &read, nullptr))
+            return false;
+        if (read == 0)
+            break; // the file shrank while we read it: take what is there
+        got += read;
+    }
+    out.resize(got);
+    return true;
 }
 #else
 bool ReadWholeFile(const std::string& path, std::string& out)

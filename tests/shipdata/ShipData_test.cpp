@@ -10,6 +10,12 @@
 #include <memory>
 #include <optional>
 
+#ifdef _WIN32
+#include <windows.h>
+
+#include <filesystem>
+#endif
+
 using namespace std::string_literals;
 
 namespace {
@@ -397,18 +403,31 @@ TEST(Catalogue, UnreadableFilesAreReportedOnceEach)
     struct Case {
         std::string ships, materials;
         std::vector<std::string> messages;
-    } cases[] = {
+    };
+    std::vector<Case> cases = {
         {missing, good, {shipMsg + missing}},
         {good, missing, {matMsg + missing}},
         {missing, missing, {shipMsg + missing, matMsg + missing}},
         {dir.path().string(), good, {shipMsg + dir.path().string()}},
     };
+#ifdef _WIN32
+    // A file that another program holds open for writing is not read half-written.
+    const auto busy = dir.write("busy.csv", "h\nA\n");
+    const HANDLE writer = CreateFileW(std::filesystem::path(busy).c_str(), GENERIC_WRITE,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+    cases.push_back({busy, good, {shipMsg + busy}});
+    cases.push_back({good, busy, {matMsg + busy}});
+#endif
     for (const auto& k : cases) {
         MessageLog log;
         CShipDataManager m(k.ships, k.materials);
-        EXPECT_EQ(log.messages, k.messages);
+        EXPECT_EQ(log.messages, k.messages) << k.ships << " " << k.materials;
         EXPECT_EQ(m.GetCount(), 0);
     }
+#ifdef _WIN32
+    CloseHandle(writer);
+#endif
 }
 
 TEST(Catalogue, HostileBytesLoadWithoutHarm)

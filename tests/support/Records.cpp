@@ -1,8 +1,14 @@
 #include "support/Records.h"
 
-#include "shiptab/ShipTab.h"
 #include "support/TempDir.h"
+
+#ifdef _WIN32
+#include "toolkit/Cp932Windows.h"
+
+#include <windows.h>
+#else
 #include "toolkit/Cp932.h"
+#endif
 
 #include <string_view>
 
@@ -41,15 +47,16 @@ void WriteCatalogue(const TempDir& dir, const std::vector<std::string>& shipLine
 
 std::string Sjis(const char* utf8)
 {
+#ifdef _WIN32
+    const std::string_view bytes(utf8);
+    const int length = MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    std::u16string text(static_cast<std::size_t>(length), u'\0');
+    MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()),
+                        reinterpret_cast<wchar_t*>(text.data()), length);
+    return toolkit::EncodeCp932(text);
+#else
     return toolkit::ToCp932(QString::fromUtf8(utf8));
-}
-
-QStringList CalculatedTexts(const TShipTabFrame& f)
-{
-    return {f.CurrentCapacityText->text(), f.CurrentCabinsText->text(), f.CurrentPortsText->text(),
-            f.CurrentHoldText->text(),     f.MaterialText->text(),      f.PriceText->text(),
-            f.LSailText->text(),           f.SSailText->text(),         f.StrengthText->text(),
-            f.PercentText->text()};
+#endif
 }
 
 } // namespace testsupport

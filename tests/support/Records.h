@@ -2,15 +2,11 @@
 // Ship lines, records and texts in code page 932, for tests, fuzz targets and benchmarks.
 #include "shipdata/Cshipdatamanagemer.h"
 
-#include <QString>
-#include <QStringList>
-
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
-class TShipTabFrame;
 class TempDir;
 
 namespace testsupport {
@@ -31,8 +27,5 @@ void WriteCatalogue(const TempDir& dir, const std::vector<std::string>& shipLine
 
 // UTF-8 text as the data files hold it.
 std::string Sjis(const char* utf8);
-
-// The ten texts the calculator writes, for comparing before and after.
-QStringList CalculatedTexts(const TShipTabFrame& frame);
 
 } // namespace testsupport

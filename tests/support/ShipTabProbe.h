@@ -2,6 +2,9 @@
 // Reads the calculator state a ship tab frame keeps private; for tests and the fuzz target.
 #include "shiptab/ShipTab.h"
 
+#include <QLabel>
+#include <QStringList>
+
 struct TShipTabFrameProbe {
     static const CShipDataElement* Ship(const TShipTabFrame& f) { return f.Ship.get(); }
     static int32_t MaterialIndex(const TShipTabFrame& f) { return f.MaterialIndex; }
@@ -11,3 +14,16 @@ struct TShipTabFrameProbe {
     static int32_t CurrentPorts(const TShipTabFrame& f) { return f.CurrentPorts; }
     static int32_t CurrentCapacity(const TShipTabFrame& f) { return f.CurrentCapacity; }
 };
+
+namespace testsupport {
+
+// The ten texts the calculator writes, for comparing before and after.
+inline QStringList CalculatedTexts(const TShipTabFrame& f)
+{
+    return {f.CurrentCapacityText->text(), f.CurrentCabinsText->text(), f.CurrentPortsText->text(),
+            f.CurrentHoldText->text(),     f.MaterialText->text(),      f.PriceText->text(),
+            f.LSailText->text(),           f.SSailText->text(),         f.StrengthText->text(),
+            f.PercentText->text()};
+}
+
+} // namespace testsupport

@@ -4,11 +4,33 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 using Lines = std::vector<std::string>;
 using namespace std::string_literals;
+
+namespace {
+
+// Files that are no regular file and would block or never end if read plainly: a FIFO and
+// /dev/zero, or Windows' null device.
+std::vector<std::string> SpecialFiles(const TempDir& dir)
+{
+#ifdef _WIN32
+    (void)dir;
+    return {"NUL"};
+#else
+    const auto fifo = (dir.path() / "fifo").string();
+    EXPECT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    return {fifo, "/dev/zero"};
+#endif
+}
+
+} // namespace
 
 struct SplitCase {
     const char* name;
@@ -64,17 +86,9 @@ TEST(ReadTextFileLines, ReadsARegularFile)
 TEST(ReadTextFileLines, ReportsWhatCannotBeRead)
 {
     TempDir dir;
-    const auto fifo = (dir.path() / "fifo").string();
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     std::filesystem::create_directory(dir.path() / "folder");
-
-    const std::string unreadable[] = {
-        (dir.path() / "missing.csv").string(),
-        (dir.path() / "folder").string(),
-        fifo,           // would block for ever if opened for a plain read
-        "/dev/zero",    // would never end
-        "",
-    };
+    std::vector<std::string> unreadable = SpecialFiles(dir);
+    unreadable.insert(unreadable.end(), {(dir.path() / "missing.csv").string(), (dir.path() / "folder").string(), ""});
     for (const auto& path : unreadable) {
         Lines lines{"stale"};
         EXPECT_FALSE(toolkit::ReadTextFileLines(path, lines)) << path;
@@ -86,14 +100,15 @@ TEST(ReadTextFileLines, RefusesFilesOverTheSizeLimit)
 {
     TempDir dir;
     const auto path = dir.write("big.csv", "");
-    ASSERT_EQ(::truncate(path.c_str(), toolkit::MaxTextFileSize + 1), 0);
+    std::filesystem::resize_file(path, toolkit::MaxTextFileSize + 1);
     Lines lines;
     EXPECT_FALSE(toolkit::ReadTextFileLines(path, lines));
 
-    ASSERT_EQ(::truncate(path.c_str(), 3), 0);
+    std::filesystem::resize_file(path, 3);
     EXPECT_TRUE(toolkit::ReadTextFileLines(path, lines));
 }
 
+#ifndef _WIN32
 TEST(ReadTextFileLines, ReportsAFileWithoutReadPermission)
 {
     if (::geteuid() == 0)
@@ -104,26 +119,24 @@ TEST(ReadTextFileLines, ReportsAFileWithoutReadPermission)
     Lines lines;
     EXPECT_FALSE(toolkit::ReadTextFileLines(path, lines));
 }
+#endif
 
 TEST(ReadTextFileLineViews, AgreesWithReadTextFileLines)
 {
     TempDir dir;
-    const auto fifo = (dir.path() / "fifo").string();
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const auto big = dir.write("big.csv", "");
-    ASSERT_EQ(::truncate(big.c_str(), toolkit::MaxTextFileSize + 1), 0);
+    std::filesystem::resize_file(big, toolkit::MaxTextFileSize + 1);
 
-    const std::string paths[] = {
+    std::vector<std::string> paths = SpecialFiles(dir);
+    paths.insert(paths.end(), {
         dir.write("mixed.csv", "h\r\na,1\rb,2\n\nc"),
         dir.write("nul.csv", "h\nx\0y\n"s),
         dir.write("empty.csv", ""),
         dir.write("short.csv", "ab"), // fits in the string itself: views must still point into it
         (dir.path() / "missing.csv").string(),
         dir.path().string(),
-        fifo,
-        "/dev/zero",
         big,
-    };
+    });
     for (const auto& path : paths) {
         Lines expected{"stale"};
         const bool read = toolkit::ReadTextFileLines(path, expected);

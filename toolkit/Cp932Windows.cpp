@@ -1,0 +1,74 @@
+#include "toolkit/Cp932Windows.h"
+
+#include "toolkit/Cp932Bytes.h"
+
+#include <windows.h>
+
+#include <limits>
+
+namespace toolkit {
+
+namespace {
+
+constexpr UINT CodePage = 932;
+
+// One character (one or two bytes) decoded strictly; false when the bytes are no character.
+bool DecodeOne(const char* bytes, int length, std::u16string& out)
+{
+    wchar_t units[2];
+    const int n = MultiByteToWideChar(CodePage, MB_ERR_INVALID_CHARS, bytes, length, units, 2);
+    if (n <= 0)
+        return false;
+    out.append(units, units + n);
+    return true;
+}
+
+} // namespace
+
+std::u16string DecodeCp932(std::string_view bytes)
+{
+    // Character by character, bad bytes replaced as the Linux decoder (ICU) replaces them, so
+    // that a damaged name looks the same on both: a lead and a trail byte that make no
+    // character are one U+FFFD; a lead byte before a byte that cannot follow it, and a single
+    // byte that is no character, are U+001A; a lead byte at the very end is U+FFFD. The system
+    // would otherwise replace them by characters of its own choosing, or drop them.
+    std::u16string text;
+    text.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size();) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (b < 0x80) {
+            text.push_back(static_cast<char16_t>(b));
+            ++i;
+        } else if (!IsCp932LeadByte(b)) {
+            if (!DecodeOne(bytes.data() + i, 1, text))
+                text.push_back(u'\x1A');
+            ++i;
+        } else if (i + 1 == bytes.size()) {
+            text.push_back(u'\xFFFD');
+            ++i;
+        } else if (IsCp932TrailByte(static_cast<unsigned char>(bytes[i + 1]))) {
+            if (!DecodeOne(bytes.data() + i, 2, text))
+                text.push_back(u'\xFFFD');
+            i += 2;
+        } else {
+            text.push_back(u'\x1A');
+            ++i;
+        }
+    }
+    return text;
+}
+
+std::string EncodeCp932(std::u16string_view text)
+{
+    if (text.empty() || text.size() > static_cast<std::size_t>(std::numeric_limits<int>::max() / 2))
+        return {};
+    const auto* units = reinterpret_cast<const wchar_t*>(text.data());
+    const int length = static_cast<int>(text.size());
+    const int size = WideCharToMultiByte(CodePage, 0, units, length, nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
+    if (size > 0)
+        WideCharToMultiByte(CodePage, 0, units, length, bytes.data(), size, nullptr, nullptr);
+    return bytes;
+}
+
+} // namespace toolkit

@@ -1,0 +1,14 @@
+#pragma once
+// Code page 932 through the system's own conversion on Windows, where Qt often comes without
+// ICU. Qt-free, so that its tests run without Qt.
+#include <string>
+#include <string_view>
+
+namespace toolkit {
+
+// Bytes that are no code page 932 character are replaced as the Linux decoder replaces them.
+std::u16string DecodeCp932(std::string_view bytes);
+// Characters that code page 932 lacks become "?".
+std::string EncodeCp932(std::u16string_view text);
+
+} // namespace toolkit

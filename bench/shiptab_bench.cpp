@@ -4,7 +4,9 @@
 #include "shiptab/ShipTab.h"
 #include "tests/support/Records.h"
 #include "toolkit/Application.h"
+#include "toolkit/Cp932.h"
 #include "toolkit/ListBox.h"
+#include "toolkit/StaticText.h"
 #include "toolkit/UpDown.h"
 
 #include <QLabel>
@@ -227,6 +229,29 @@ void AddNaturalParts(QWidget* page)
         (new QToolButton(page))->setGeometry(300 + i * 20, 250, 17, 17);
 }
 
+// The same parts with the frame's own texts and font: its captions at its places, the
+// material names and figures in the list.
+void AddNaturalPartsWithTexts(QWidget* page)
+{
+    const QFont font = toolkit::DesignFont(13);
+    for (const TShipTabFrame::Control& c : TShipTabFrame::Layout()) {
+        if (!std::holds_alternative<TStaticText* TShipTabFrame::*>(c.Member))
+            continue;
+        auto* label = new QLabel(QString::fromUtf8(c.Caption), page);
+        label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        label->setFont(font);
+        label->setGeometry(c.Left, c.Top, c.Width, c.Height);
+    }
+    auto* list = new QTreeWidget(page);
+    list->setGeometry(280, 256, 241, 169);
+    list->setHeaderLabels({QStringLiteral("材質"), QStringLiteral("縦帆"), QStringLiteral("横帆"), QStringLiteral("耐久")});
+    for (const std::string& name : MaterialNames)
+        new QTreeWidgetItem(list, {toolkit::FromCp932(name), QStringLiteral("20"), QStringLiteral("18"),
+                                   QStringLiteral("150")});
+    for (int i = 0; i < 9; ++i)
+        (new QToolButton(page))->setGeometry(300 + i * 20, 250, 17, 17);
+}
+
 void OpenShipTab()
 {
     Form->ShipListBoxDblClick(nullptr);
@@ -238,6 +263,10 @@ void Open76Labels()
 void OpenNaturalParts()
 {
     AddPage(AddNaturalParts);
+}
+void OpenNaturalPartsWithTexts()
+{
+    AddPage(AddNaturalPartsWithTexts);
 }
 
 void BM_OpenShipTabPainted(benchmark::State& state)
@@ -255,8 +284,14 @@ void BM_NaturalPartsPainted(benchmark::State& state)
     OpenedAndPainted(state, OpenNaturalParts);
 }
 
+void BM_NaturalPartsWithTextsPainted(benchmark::State& state)
+{
+    OpenedAndPainted(state, OpenNaturalPartsWithTexts);
+}
+
 BENCHMARK(BM_Floor76LabelsPainted)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_NaturalPartsPainted)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_NaturalPartsWithTextsPainted)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_OpenShipTabPainted)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Floor76Labels)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ShipTabFrameBound)->Unit(benchmark::kMicrosecond);
@@ -281,12 +316,15 @@ int main(int argc, char** argv)
     form.ShipListBox->setCurrentRow(0);
 
     // For counting one kind of open alone, a fixed number of times: with SHIPTAB_OPENS=KIND:N
-    // (KIND ship, labels or parts), under
+    // (KIND ship, labels, parts or texts), under
     // valgrind --tool=callgrind --toggle-collect='*PaintedOpen*'; two counts give the cost of one.
     if (const QByteArray opens = qgetenv("SHIPTAB_OPENS"); !opens.isEmpty()) {
         const QList<QByteArray> kindAndCount = opens.split(':');
         const QByteArray kind = kindAndCount.value(0);
-        void (*open)() = kind == "ship" ? OpenShipTab : kind == "labels" ? Open76Labels : OpenNaturalParts;
+        void (*open)() = kind == "ship"     ? OpenShipTab
+                         : kind == "labels" ? Open76Labels
+                         : kind == "texts"  ? OpenNaturalPartsWithTexts
+                                            : OpenNaturalParts;
         for (int i = 0, n = kindAndCount.value(1).toInt(); i < n; ++i) {
             PaintedOpen(open);
             ClosePage();

@@ -157,7 +157,11 @@ void TMainForm::ShipListBoxDblClick(QObject*)
     if (found == nullptr)
         return;
 
-    auto* sheet = new QWidget;
+    // Built under the tab control, hidden until it is a tab: its widgets then get the fonts and
+    // palettes they keep from the start, instead of all of them resolving theirs again when
+    // the sheet moves into the control.
+    auto* sheet = new QWidget(ShipPageControl);
+    sheet->hide();
     auto* frame = new TShipTabFrame(sheet);
     frame->move(0, 0);
     // Bound before it is shown, so it is never seen empty; the tab owns its own copy.

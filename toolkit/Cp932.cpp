@@ -3,6 +3,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
+
 namespace toolkit {
 
 // Qt reaches code page 932 through ICU. Kept behind these two functions so that a
@@ -17,6 +19,19 @@ QString FromCp932(const std::string& bytes)
     if (!decoder.isValid())
         return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
     return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
+bool IsCp932(const std::string& bytes)
+{
+    if (std::all_of(bytes.begin(), bytes.end(), [](char b) { return static_cast<unsigned char>(b) < 0x80; }))
+        return true; // ASCII is itself in code page 932, and most texts are
+    // Stateless, so that a lead byte at the very end counts as the error it is.
+    thread_local QStringDecoder decoder(Cp932Name, QStringDecoder::Flag::Stateless);
+    if (!decoder.isValid())
+        return true; // FromCp932 then shows every byte as a character of its own
+    decoder.resetState();
+    (void)decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    return !decoder.hasError();
 }
 
 QString FromCp932Shown(const std::string& bytes)

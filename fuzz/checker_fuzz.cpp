@@ -1,0 +1,218 @@
+// Feeds arbitrary bytes to the checker as the two data files and holds it to the loader:
+// every figure the loader set to -1 from a text that is not a -1 is reported as bad-number
+// at that text, and nothing else is. Input as for loader_fuzz: ship kinds file, the line
+// "====", material file; without the separator the input is both files.
+#include "checker/Checker.h"
+#include "shipdata/Cshipdatamanagemer.h"
+#include "toolkit/TextFile.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <string_view>
+#include <tuple>
+#include <unistd.h>
+#include <unordered_map>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view Separator = "\n====\n";
+
+void Check(bool ok, const char* what)
+{
+    if (!ok) {
+        std::fprintf(stderr, "checker_fuzz: %s\n", what);
+        std::abort();
+    }
+}
+
+struct Folder {
+    fs::path Root;
+    std::string Ships, Materials;
+    Folder()
+    {
+        std::error_code ec;
+        const fs::path base = fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : fs::temp_directory_path();
+        Root = base / ("shipplanner-checkfuzz-" + std::to_string(::getpid()));
+        fs::create_directories(Root);
+        Ships = (Root / "s.csv").string();
+        Materials = (Root / "m.csv").string();
+    }
+    ~Folder()
+    {
+        std::error_code ec;
+        fs::remove_all(Root, ec);
+    }
+};
+
+void WriteFile(const std::string& path, std::string_view bytes)
+{
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    Check(f != nullptr, "cannot write the temporary file");
+    if (!bytes.empty())
+        Check(std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size(), "short write");
+    std::fclose(f);
+}
+
+// Whether a text the loader read as -1 really says -1: blanks, then "-" and digits worth 1,
+// or a hexadecimal form worth FFFFFFFF.
+bool SaysMinusOne(std::string_view t)
+{
+    while (!t.empty() && t.front() == ' ')
+        t.remove_prefix(1);
+    std::size_t skip = 0;
+    if (t.starts_with("0x") || t.starts_with("0X"))
+        skip = 2;
+    else if (!t.empty() && (t[0] == '$' || t[0] == 'x' || t[0] == 'X'))
+        skip = 1;
+    if (skip > 0) {
+        t.remove_prefix(skip);
+        while (!t.empty() && t.front() == '0')
+            t.remove_prefix(1);
+        return t.size() == 8 && std::all_of(t.begin(), t.end(), [](char c) { return c == 'f' || c == 'F'; });
+    }
+    if (!t.starts_with('-'))
+        return false;
+    t.remove_prefix(1);
+    while (t.size() > 1 && t.front() == '0')
+        t.remove_prefix(1);
+    return t == "1";
+}
+
+struct Cut {
+    std::string_view Text;
+    std::size_t Offset;
+};
+
+// Columns of a line as the file format describes them: up to `most`, a final comma
+// giving no further column.
+std::vector<Cut> Columns(std::string_view line, std::size_t from, std::size_t most)
+{
+    std::vector<Cut> out;
+    std::size_t at = from;
+    while (out.size() < most) {
+        const std::size_t comma = line.find(',', at);
+        out.push_back({line.substr(at, comma == std::string_view::npos ? std::string_view::npos : comma - at), at});
+        if (comma == std::string_view::npos || comma + 1 == line.size())
+            break;
+        at = comma + 1;
+    }
+    return out;
+}
+
+bool ContainsAtCharacterStart(std::string_view line, std::string_view name)
+{
+    for (std::size_t i = 0; i + name.size() <= line.size();) {
+        if (line.substr(i, name.size()) == name)
+            return true;
+        const auto b = static_cast<unsigned char>(line[i]);
+        i += (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC) ? 2 : 1;
+    }
+    return false;
+}
+
+using Place = std::tuple<std::string, std::size_t, std::size_t>; // path, line, column from 1
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    static Folder folder;
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    std::string_view ships = input, materials = input;
+    if (const auto at = input.find(Separator); at != std::string_view::npos) {
+        ships = input.substr(0, at);
+        materials = input.substr(at + Separator.size());
+    }
+    WriteFile(folder.Ships, ships);
+    WriteFile(folder.Materials, materials);
+
+    const checker::Report report = checker::Check(folder.Ships, folder.Materials);
+    const CShipDataManager m(folder.Ships, folder.Materials);
+    Check(report.ShipsLoaded == m.GetCount(), "the checker loaded another number of ships");
+    Check(report.Unreadable.empty(), "a readable file was reported as unreadable");
+
+    const std::vector<std::string> shipLines = toolkit::SplitLines(ships);
+    const std::vector<std::string> materialLines = toolkit::SplitLines(materials);
+
+    std::set<Place> expected, reported;
+    int32_t CShipDataElement::*const numbers[30] = {
+        nullptr, &CShipDataElement::Price, &CShipDataElement::Column2, &CShipDataElement::Column3,
+        &CShipDataElement::Row, &CShipDataElement::Slue, &CShipDataElement::ResistiveWave,
+        &CShipDataElement::Armoured, &CShipDataElement::Column8, &CShipDataElement::DefaultCabins,
+        &CShipDataElement::DefaultPorts, &CShipDataElement::DefaultHold, &CShipDataElement::MinimumCabinsBase,
+        &CShipDataElement::ALV, &CShipDataElement::TLV, &CShipDataElement::CLV, &CShipDataElement::NumOfJigger,
+        &CShipDataElement::NumOfFigurehead, &CShipDataElement::NumOfSeal, &CShipDataElement::NumOfWeapon,
+        &CShipDataElement::NumOfArmour, &CShipDataElement::CannonSlots, &CShipDataElement::FrontCannonSlots,
+        &CShipDataElement::RearCannonSlots, &CShipDataElement::Column24, &CShipDataElement::DefaultMaterial,
+        nullptr, nullptr, &CShipDataElement::Column28, nullptr,
+    };
+    std::unordered_map<std::string_view, std::size_t> firstNamed;
+    for (std::size_t j = 0; j < materialLines.size(); ++j)
+        firstNamed.try_emplace(std::string_view(materialLines[j]).substr(0, materialLines[j].find(',')), j);
+
+    for (int i = 0; i < m.GetCount(); ++i) {
+        const CShipDataElement& e = *m.GetElement(i);
+        const std::size_t lineNo = static_cast<std::size_t>(i) + 1;
+        const std::vector<Cut> columns = Columns(shipLines[lineNo], 0, 30);
+        for (std::size_t c = 0; c < columns.size(); ++c)
+            if (numbers[c] != nullptr && !columns[c].Text.empty() && e.*numbers[c] == -1 &&
+                !SaysMinusOne(columns[c].Text))
+                expected.emplace(folder.Ships, lineNo + 1, columns[c].Offset + 1);
+
+        if (e.Name.empty())
+            continue;
+        std::size_t taken = materialLines.size();
+        if (const auto it = firstNamed.find(e.Name); it != firstNamed.end())
+            taken = it->second;
+        for (std::size_t j = 0; j < materialLines.size() && taken == materialLines.size(); ++j)
+            if (ContainsAtCharacterStart(materialLines[j], e.Name))
+                taken = j;
+        if (taken == materialLines.size())
+            continue;
+        const std::string_view line = materialLines[taken];
+        const std::size_t comma = line.find(',');
+        const std::vector<Cut> entries =
+            Columns(line, comma == std::string_view::npos ? 0 : comma + 1, MaterialCount);
+        for (std::size_t k = 0; k < entries.size(); ++k) {
+            const Cut& entry = entries[k];
+            const std::size_t s1 = entry.Text.find('/');
+            const std::size_t s2 = s1 == std::string_view::npos ? s1 : entry.Text.find('/', s1 + 1);
+            // Without slashes the entry is the durability; with one, sail and durability.
+            Cut figures[3] = {{{}, 0}, {{}, 0}, {entry.Text, entry.Offset}};
+            if (s1 != std::string_view::npos) {
+                figures[0] = {entry.Text.substr(0, s1), entry.Offset};
+                figures[2] = {entry.Text.substr(s1 + 1), entry.Offset + s1 + 1};
+            }
+            if (s2 != std::string_view::npos) {
+                figures[1] = {entry.Text.substr(s1 + 1, s2 - s1 - 1), entry.Offset + s1 + 1};
+                figures[2] = {entry.Text.substr(s2 + 1), entry.Offset + s2 + 1};
+            }
+            const MaterialSlot& slot = e.Materials[k];
+            const int32_t values[3] = {slot.LSail, slot.SSail, slot.Strength};
+            for (int f = 0; f < 3; ++f)
+                if (!figures[f].Text.empty() && values[f] == -1 && !SaysMinusOne(figures[f].Text))
+                    expected.emplace(folder.Materials, taken + 1, figures[f].Offset + 1);
+        }
+    }
+
+    bool materialSeen = false;
+    for (const checker::Finding& f : report.Findings) {
+        Check(f.Path == folder.Ships || f.Path == folder.Materials, "a finding without its file");
+        materialSeen = materialSeen || f.Path == folder.Materials;
+        Check(!(materialSeen && f.Path == folder.Ships), "a ship file finding after the material file's");
+        const std::size_t lines = f.Path == folder.Ships ? shipLines.size() : materialLines.size();
+        Check(f.Line >= 1 && f.Line <= lines + 1 && f.Column >= 1, "a finding outside its file");
+        if (f.Id == "bad-number")
+            Check(reported.emplace(f.Path, f.Line, f.Column).second, "a bad number reported twice");
+    }
+    Check(reported == expected, "bad-number findings differ from the figures the loader read as -1");
+    return 0;
+}

@@ -131,7 +131,7 @@ public:
                         tr("column %1 reads \"%2\", which is not a whole number (a blank or tab after the "
                            "digits, a decimal point or a value out of range spoils it): the program reads it "
                            "as -1")
-                            .arg(QString::number(column + 1), Shown(text)));
+                            .arg(QString::number(column), Shown(text)));
         if (column == 25) {
             DefaultMaterialConverted = converted;
             DefaultMaterialOffset = *offset;
@@ -139,7 +139,7 @@ public:
         if (!number && column != 0 && HasReplacement(text))
             ShipWarning(*offset, "encoding",
                         tr("column %1 holds bytes that are not valid code page 932; decoded it reads \"%2\"")
-                            .arg(QString::number(column + 1), Shown(text)));
+                            .arg(QString::number(column), Shown(text)));
     }
 
     void SurplusColumns(std::string_view rest) override
@@ -223,13 +223,13 @@ public:
         const int columns = Visited + (LastColumnEnd < text.size() ? 1 : 0);
         if (columns < 30)
             ShipWarning(text.size(), "missing-columns",
-                        tr("the line has %1 of the 30 columns: columns %2 to 30 are missing, so their figures "
+                        tr("the line has %1 of the 30 columns: columns %2 to 29 are missing, so their figures "
                            "are -1 and their texts empty")
                             .arg(columns)
-                            .arg(columns + 1));
+                            .arg(columns));
         if (DefaultMaterialConverted && (record.DefaultMaterial < -1 || record.DefaultMaterial > 9))
             ShipWarning(DefaultMaterialOffset, "default-material",
-                        tr("the default material (column 26) is %1, outside -1 to 9: a tab for this ship starts "
+                        tr("the default material (column 25) is %1, outside -1 to 9: a tab for this ship starts "
                            "on material 0 instead")
                             .arg(record.DefaultMaterial));
 

@@ -30,7 +30,8 @@ bool IsCp932(const std::string& bytes)
     if (!decoder.isValid())
         return true; // FromCp932 then shows every byte as a character of its own
     decoder.resetState();
-    (void)decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    // decode() is lazy: the work, and the error, happen when its result becomes a QString.
+    const QString decoded = decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
     return !decoder.hasError();
 }
 

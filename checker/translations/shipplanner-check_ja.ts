@@ -60,14 +60,6 @@
         <translation>船の行の間に空行があります: 一覧には名前も数値もない空の項目が表示されます。この行を削除してください</translation>
     </message>
     <message>
-        <source>the line has %1 of the 30 columns: columns %2 to 30 are missing, so their figures are -1 and their texts empty</source>
-        <translation>この行には 30 列のうち %1 列しかありません: 列 %2 から 30 がないため、その数値は -1、文字列は空になります</translation>
-    </message>
-    <message>
-        <source>the default material (column 26) is %1, outside -1 to 9: a tab for this ship starts on material 0 instead</source>
-        <translation>既定の材質 (列 26) が %1 で、-1 から 9 の範囲外です: この船のタブは代わりに材質 0 で始まります</translation>
-    </message>
-    <message>
         <source>the ship has no name: the list shows an empty entry, and no material line can belong to it, so every material figure shows &quot;?&quot;</source>
         <translation>船の名前が空です: 一覧には空の項目が表示され、どの材質行もこの船のものにならないため、材質の数値はすべて「?」と表示されます</translation>
     </message>
@@ -124,6 +116,14 @@ Exit status: 0 nothing found, 1 warnings, 2 a file unreadable or a wrong command
     <message>
         <source>ships loaded: %1, warnings: %2</source>
         <translation>読み込んだ船: %1 隻、警告: %2 件</translation>
+    </message>
+    <message>
+        <source>the line has %1 of the 30 columns: columns %2 to 29 are missing, so their figures are -1 and their texts empty</source>
+        <translation>この行には 30 列のうち %1 列しかありません: 列 %2 から 29 がないため、その数値は -1、文字列は空になります</translation>
+    </message>
+    <message>
+        <source>the default material (column 25) is %1, outside -1 to 9: a tab for this ship starts on material 0 instead</source>
+        <translation>既定の材質 (列 25) が %1 で、-1 から 9 の範囲外です: この船のタブは代わりに材質 0 で始まります</translation>
     </message>
 </context>
 </TS>

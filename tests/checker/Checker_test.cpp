@@ -95,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
             {"S:2:3 bad-number", "M:2:5 bad-number"}, "\"2 \""},
         Row{"valid_minus_one_is_no_bad_number", File({Ship("A", {{1, " -1"}, {2, "0xFFFFFFFF"}})}),
             File({"A,-1/-1/-1" + Entries(10)}), {}, ""},
-        Row{"missing_columns", File({"A,1,1"}), File({Material("A")}), {"S:2:6 missing-columns"}, "columns 4 to 30"},
+        Row{"missing_columns", File({"A,1,1"}), File({Material("A")}), {"S:2:6 missing-columns"}, "columns 3 to 29"},
         Row{"extra_columns", File({A + ",9,9"}), File({Material("A")}), {"S:2:61 extra-columns"}, "30"},
         Row{"not_loaded", File({A, Ship("B"), Ship("C")}), File({Material("A")}), {"S:3:1 not-loaded"},
             "the 1 after it"},

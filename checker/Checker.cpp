@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
-#include <unordered_map>
 
 namespace checker {
 
@@ -63,6 +62,57 @@ struct Lines {
     }
 };
 
+// Ship names with the line each was first seen on. Open addressing over small slots, at
+// most half full: a node-based map costs more here than all the rest of the check.
+class FirstLines {
+public:
+    void Reserve(std::size_t names) { Rehash(names); }
+
+    // The line of an earlier equal name, or nothing after recording this one.
+    std::optional<std::size_t> Insert(std::string_view name, std::size_t line)
+    {
+        if (2 * (Names.size() + 1) > Slots.size())
+            Rehash(Names.size() + 1);
+        const auto hash = static_cast<uint32_t>(std::hash<std::string_view>{}(name));
+        std::size_t i = hash & Mask;
+        for (; Slots[i].Entry != Free; i = (i + 1) & Mask)
+            if (Slots[i].Hash == hash && Names[Slots[i].Entry].first == name)
+                return Names[Slots[i].Entry].second;
+        Slots[i] = {hash, static_cast<uint32_t>(Names.size())};
+        Names.emplace_back(name, line);
+        return std::nullopt;
+    }
+
+private:
+    struct Slot {
+        uint32_t Hash;
+        uint32_t Entry; // into Names; a data file holds far fewer lines
+    };
+    static constexpr uint32_t Free = UINT32_MAX;
+
+    void Rehash(std::size_t names)
+    {
+        std::size_t size = 16;
+        while (size < 2 * names)
+            size *= 2;
+        if (size <= Slots.size())
+            return;
+        Slots.assign(size, Slot{0, Free});
+        Mask = size - 1;
+        for (std::size_t e = 0; e < Names.size(); ++e) {
+            const auto hash = static_cast<uint32_t>(std::hash<std::string_view>{}(Names[e].first));
+            std::size_t i = hash & Mask;
+            while (Slots[i].Entry != Free)
+                i = (i + 1) & Mask;
+            Slots[i] = {hash, static_cast<uint32_t>(e)};
+        }
+    }
+
+    std::vector<Slot> Slots;
+    std::size_t Mask = 0;
+    std::vector<std::pair<std::string_view, std::size_t>> Names;
+};
+
 class Checker : public shipdata::LoadObserver {
     Q_DECLARE_TR_FUNCTIONS(Checker)
 
@@ -94,6 +144,8 @@ public:
             l.Spans.emplace_back(static_cast<std::size_t>(line.data() - bytes.data()), line.size());
         if (file == File::Materials)
             Used.assign(lines.size(), false);
+        else
+            FirstLineOf.Reserve(lines.size());
     }
 
     void FileUnreadable(File file) override
@@ -178,10 +230,10 @@ public:
                             tr("material %1 reads \"%2\", which has more than two \"/\": durability is read from "
                                "everything after the second \"/\" and is missing (the tab shows \"?\")")
                                 .arg(QString::number(material), Shown(entry)));
-        const QString kinds[3] = {tr("fore-and-aft sail"), tr("square sail"), tr("durability")};
         for (int k = 0; k < 3; ++k) {
             if (figures[k].empty() || converted[k])
                 continue;
+            const QString kinds[3] = {tr("fore-and-aft sail"), tr("square sail"), tr("durability")};
             if (const auto at = Materials.OffsetIn(*CurrentMaterial, figures[k]))
                 MaterialWarning(*at, "bad-number",
                                 tr("the %1 of material %2 reads \"%3\", which is not a whole number (a blank or "
@@ -239,32 +291,32 @@ public:
                            "belong to it, so every material figure shows \"?\""));
             return;
         }
-        const QString name = Shown(record.Name);
-        if (HasReplacement(record.Name))
+        // Decoding every name would cost more than the rest of the check: only for a finding.
+        const auto name = [&record] { return Shown(record.Name); };
+        if (!toolkit::IsCp932(record.Name))
             ShipWarning(0, "encoding",
                         tr("the name holds bytes that are not valid code page 932: the list and the tab show "
                            "\"%1\"")
-                            .arg(name));
+                            .arg(name()));
         if (!CurrentMaterial) {
             ShipWarning(0, "no-material-line",
                         tr("no line of the material file holds the name \"%1\": every material figure of this "
                            "ship shows \"?\"; check the name in both files")
-                            .arg(name));
+                            .arg(name()));
         } else if (!CurrentExact) {
             Finding& f = ShipWarning(0, "partial-match",
                                      tr("no material line is named \"%1\": the ship takes the figures of material "
                                         "line %2, which merely contains the name")
-                                         .arg(name, QString::number(*CurrentMaterial + 1)));
+                                         .arg(name(), QString::number(*CurrentMaterial + 1)));
             f.Notes.push_back({MaterialPath, *CurrentMaterial + 1, 1,
-                               tr("\"%1\" takes its figures from this line").arg(name)});
+                               tr("\"%1\" takes its figures from this line").arg(name())});
         }
-        const auto [earlier, fresh] = FirstLineOf.try_emplace(std::string_view(record.Name), lineNo);
-        if (!fresh) {
+        if (const std::optional<std::size_t> earlier = FirstLineOf.Insert(record.Name, lineNo)) {
             Finding& f = ShipWarning(0, "duplicate-name",
                                      tr("\"%1\" is also the name of the ship on line %2: opening either one shows "
                                         "the figures of that earlier line")
-                                         .arg(name, QString::number(earlier->second)));
-            f.Notes.push_back({ShipPath, earlier->second, 1, tr("the earlier ship named \"%1\"").arg(name)});
+                                         .arg(name(), QString::number(*earlier)));
+            f.Notes.push_back({ShipPath, *earlier, 1, tr("the earlier ship named \"%1\"").arg(name())});
         }
     }
 
@@ -356,7 +408,7 @@ private:
     std::string ShipPath, MaterialPath;
     Lines Ships, Materials;
     std::vector<bool> Used; // per material line: some loaded ship takes its figures
-    std::unordered_map<std::string_view, std::size_t> FirstLineOf; // names, into the records
+    FirstLines FirstLineOf; // names, into the records
     std::vector<Finding> ShipFindings, MaterialFindings;
     Report Out;
 

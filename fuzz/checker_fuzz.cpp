@@ -4,26 +4,21 @@
 // "====", material file; without the separator the input is both files.
 #include "checker/Checker.h"
 #include "shipdata/Cshipdatamanagemer.h"
+#include "support/DataFiles.h"
 #include "toolkit/TextFile.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <set>
 #include <string>
 #include <string_view>
 #include <tuple>
-#include <unistd.h>
 #include <unordered_map>
 #include <vector>
 
-namespace fs = std::filesystem;
-
 namespace {
-
-constexpr std::string_view Separator = "\n====\n";
 
 void Check(bool ok, const char* what)
 {
@@ -31,34 +26,6 @@ void Check(bool ok, const char* what)
         std::fprintf(stderr, "checker_fuzz: %s\n", what);
         std::abort();
     }
-}
-
-struct Folder {
-    fs::path Root;
-    std::string Ships, Materials;
-    Folder()
-    {
-        std::error_code ec;
-        const fs::path base = fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : fs::temp_directory_path();
-        Root = base / ("shipplanner-checkfuzz-" + std::to_string(::getpid()));
-        fs::create_directories(Root);
-        Ships = (Root / "s.csv").string();
-        Materials = (Root / "m.csv").string();
-    }
-    ~Folder()
-    {
-        std::error_code ec;
-        fs::remove_all(Root, ec);
-    }
-};
-
-void WriteFile(const std::string& path, std::string_view bytes)
-{
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    Check(f != nullptr, "cannot write the temporary file");
-    if (!bytes.empty())
-        Check(std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size(), "short write");
-    std::fclose(f);
 }
 
 // Whether a text the loader read as -1 really says -1: blanks, then "-" and digits worth 1,
@@ -107,32 +74,16 @@ std::vector<Cut> Columns(std::string_view line, std::size_t from, std::size_t mo
     return out;
 }
 
-bool ContainsAtCharacterStart(std::string_view line, std::string_view name)
-{
-    for (std::size_t i = 0; i + name.size() <= line.size();) {
-        if (line.substr(i, name.size()) == name)
-            return true;
-        const auto b = static_cast<unsigned char>(line[i]);
-        i += (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC) ? 2 : 1;
-    }
-    return false;
-}
-
 using Place = std::tuple<std::string, std::size_t, std::size_t>; // path, line, column from 1
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static Folder folder;
-    const std::string_view input(reinterpret_cast<const char*>(data), size);
-    std::string_view ships = input, materials = input;
-    if (const auto at = input.find(Separator); at != std::string_view::npos) {
-        ships = input.substr(0, at);
-        materials = input.substr(at + Separator.size());
-    }
-    WriteFile(folder.Ships, ships);
-    WriteFile(folder.Materials, materials);
+    static const testsupport::FuzzFiles folder("checkfuzz");
+    const auto [ships, materials] = testsupport::SplitFuzzInput(
+        std::string_view(reinterpret_cast<const char*>(data), size));
+    folder.Write(ships, materials);
 
     const checker::Report report = checker::Check(folder.Ships, folder.Materials);
     const CShipDataManager m(folder.Ships, folder.Materials);
@@ -156,7 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     };
     std::unordered_map<std::string_view, std::size_t> firstNamed;
     for (std::size_t j = 0; j < materialLines.size(); ++j)
-        firstNamed.try_emplace(std::string_view(materialLines[j]).substr(0, materialLines[j].find(',')), j);
+        firstNamed.try_emplace(testsupport::ColumnZero(materialLines[j]), j);
 
     for (int i = 0; i < m.GetCount(); ++i) {
         const CShipDataElement& e = *m.GetElement(i);
@@ -173,7 +124,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (const auto it = firstNamed.find(e.Name); it != firstNamed.end())
             taken = it->second;
         for (std::size_t j = 0; j < materialLines.size() && taken == materialLines.size(); ++j)
-            if (ContainsAtCharacterStart(materialLines[j], e.Name))
+            if (testsupport::ContainsAtCharacterStart(materialLines[j], e.Name))
                 taken = j;
         if (taken == materialLines.size())
             continue;

@@ -47,14 +47,18 @@ struct Lines {
     const char* Base = nullptr; // the loader's buffer, to place the texts it hands over
     bool Read = false;
 
-    std::string_view Line(std::size_t i) const { return std::string_view(Bytes).substr(Spans[i].first, Spans[i].second); }
+    std::string_view Line(std::size_t i) const
+    {
+        return std::string_view(Bytes).substr(Spans[i].first, Spans[i].second);
+    }
     // Offset in line `i` of a text handed over by the loader, or nothing when the text lies
     // outside the line (a column or entry the line does not reach).
     std::optional<std::size_t> OffsetIn(std::size_t i, std::string_view text) const
     {
         if (text.data() == nullptr || Base == nullptr)
             return std::nullopt;
-        const auto address = reinterpret_cast<std::uintptr_t>(text.data()), base = reinterpret_cast<std::uintptr_t>(Base);
+        const auto address = reinterpret_cast<std::uintptr_t>(text.data());
+        const auto base = reinterpret_cast<std::uintptr_t>(Base);
         const std::size_t at = address - base; // wraps to a huge value below the buffer
         if (address < base || at < Spans[i].first || at > Spans[i].first + Spans[i].second)
             return std::nullopt;

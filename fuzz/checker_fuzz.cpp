@@ -7,7 +7,6 @@
 #include "support/DataFiles.h"
 #include "toolkit/TextFile.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -15,7 +14,7 @@
 #include <string>
 #include <string_view>
 #include <tuple>
-#include <unordered_map>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -28,29 +27,10 @@ void Check(bool ok, const char* what)
     }
 }
 
-// Whether a text the loader read as -1 really says -1: blanks, then "-" and digits worth 1,
-// or a hexadecimal form worth FFFFFFFF.
-bool SaysMinusOne(std::string_view t)
+// A text the loader read as -1 without saying -1 (the conversion itself has tests of its own).
+bool Bad(std::string_view text, int32_t value)
 {
-    while (!t.empty() && t.front() == ' ')
-        t.remove_prefix(1);
-    std::size_t skip = 0;
-    if (t.starts_with("0x") || t.starts_with("0X"))
-        skip = 2;
-    else if (!t.empty() && (t[0] == '$' || t[0] == 'x' || t[0] == 'X'))
-        skip = 1;
-    if (skip > 0) {
-        t.remove_prefix(skip);
-        while (!t.empty() && t.front() == '0')
-            t.remove_prefix(1);
-        return t.size() == 8 && std::all_of(t.begin(), t.end(), [](char c) { return c == 'f' || c == 'F'; });
-    }
-    if (!t.starts_with('-'))
-        return false;
-    t.remove_prefix(1);
-    while (t.size() > 1 && t.front() == '0')
-        t.remove_prefix(1);
-    return t == "1";
+    return !text.empty() && value == -1 && shipdata::ReadNumber(text) != std::optional<int32_t>(-1);
 }
 
 struct Cut {
@@ -105,30 +85,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         &CShipDataElement::RearCannonSlots, &CShipDataElement::Column24, &CShipDataElement::DefaultMaterial,
         nullptr, nullptr, &CShipDataElement::Column28, nullptr,
     };
-    std::unordered_map<std::string_view, std::size_t> firstNamed;
-    for (std::size_t j = 0; j < materialLines.size(); ++j)
-        firstNamed.try_emplace(testsupport::ColumnZero(materialLines[j]), j);
-
     for (int i = 0; i < m.GetCount(); ++i) {
         const CShipDataElement& e = *m.GetElement(i);
         const std::size_t lineNo = static_cast<std::size_t>(i) + 1;
         const std::vector<Cut> columns = Columns(shipLines[lineNo], 0, 30);
         for (std::size_t c = 0; c < columns.size(); ++c)
-            if (numbers[c] != nullptr && !columns[c].Text.empty() && e.*numbers[c] == -1 &&
-                !SaysMinusOne(columns[c].Text))
+            if (numbers[c] != nullptr && Bad(columns[c].Text, e.*numbers[c]))
                 expected.emplace(folder.Ships, lineNo + 1, columns[c].Offset + 1);
 
-        if (e.Name.empty())
+        const std::optional<std::size_t> taken = testsupport::MaterialLineOf(materialLines, e.Name);
+        if (!taken)
             continue;
-        std::size_t taken = materialLines.size();
-        if (const auto it = firstNamed.find(e.Name); it != firstNamed.end())
-            taken = it->second;
-        for (std::size_t j = 0; j < materialLines.size() && taken == materialLines.size(); ++j)
-            if (testsupport::ContainsAtCharacterStart(materialLines[j], e.Name))
-                taken = j;
-        if (taken == materialLines.size())
-            continue;
-        const std::string_view line = materialLines[taken];
+        const std::string_view line = materialLines[*taken];
         const std::size_t comma = line.find(',');
         const std::vector<Cut> entries =
             Columns(line, comma == std::string_view::npos ? 0 : comma + 1, MaterialCount);
@@ -149,8 +117,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             const MaterialSlot& slot = e.Materials[k];
             const int32_t values[3] = {slot.LSail, slot.SSail, slot.Strength};
             for (int f = 0; f < 3; ++f)
-                if (!figures[f].Text.empty() && values[f] == -1 && !SaysMinusOne(figures[f].Text))
-                    expected.emplace(folder.Materials, taken + 1, figures[f].Offset + 1);
+                if (Bad(figures[f].Text, values[f]))
+                    expected.emplace(folder.Materials, *taken + 1, figures[f].Offset + 1);
         }
     }
 

@@ -34,7 +34,6 @@ void Check(bool ok, const char* what, int index = -1)
 }
 
 using testsupport::ColumnZero;
-using testsupport::ContainsAtCharacterStart;
 using testsupport::EntriesOf;
 
 bool SameFigures(const CShipDataElement& a, const CShipDataElement& b)
@@ -52,25 +51,13 @@ bool SameFigures(const CShipDataElement& a, const CShipDataElement& b)
 void CheckMaterialFigures(const CShipDataElement& e, std::string_view shipLine,
                           const std::vector<std::string>& materialLines, int index)
 {
-    const std::string* exact = nullptr;
-    const std::string* containing = nullptr;
-    if (!e.Name.empty()) {
-        for (const std::string& line : materialLines) {
-            if (!exact && ColumnZero(line) == e.Name)
-                exact = &line;
-            if (!containing && ContainsAtCharacterStart(line, e.Name))
-                containing = &line;
-            if (exact && containing)
-                break;
-        }
-    }
-    const std::string* taken = exact != nullptr ? exact : containing;
-    if (taken == nullptr) {
+    const std::optional<std::size_t> taken = testsupport::MaterialLineOf(materialLines, e.Name);
+    if (!taken) {
         const CShipDataElement none(shipLine, nullptr);
         Check(SameFigures(e, none), "a ship without a material line has figures", index);
         return;
     }
-    const std::string_view entries = EntriesOf(*taken);
+    const std::string_view entries = EntriesOf(materialLines[*taken]);
     Check(SameFigures(e, CShipDataElement(shipLine, &entries)), "figures are not the material line's", index);
 }
 

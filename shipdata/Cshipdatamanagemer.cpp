@@ -305,8 +305,9 @@ CShipDataManager::CShipDataManager(const std::string& shipFile, const std::strin
 
     // A ship line is taken only while the material file has more lines than its index.
     const std::size_t count = std::min(shipLines.size(), materialLines.size());
-    if (observer != nullptr && shipLines.size() > std::max<std::size_t>(count, 1))
-        observer->ShipLinesNotLoaded(std::max<std::size_t>(count, 1), shipLines.size() - std::max<std::size_t>(count, 1));
+    const std::size_t firstNotLoaded = std::max<std::size_t>(count, 1); // the header is never a ship
+    if (observer != nullptr && shipLines.size() > firstNotLoaded)
+        observer->ShipLinesNotLoaded(firstNotLoaded, shipLines.size() - firstNotLoaded);
     if (count <= 1)
         return;
     const shipdata::MaterialLineIndex index(materialLines);

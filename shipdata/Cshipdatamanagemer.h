@@ -88,10 +88,12 @@ private:
 namespace shipdata {
 
 // What loading does with the files, told as it happens, for tools that explain a data file
-// to the person who keeps it. Every text handed over is a view into the bytes passed to
-// FileRead for its file, so its place in the file is known from its address; an empty text
-// that lies past the end of what was cut may point nowhere. Lines are counted from 0, the
-// header being line 0. Each callback does nothing unless overridden.
+// to the person who keeps it (the data checker). Every text handed over is a view into the
+// bytes passed to FileRead for its file, so its place in its line is known from its
+// address; an entry that the line does not reach at all (it ended before, without a comma)
+// is an empty text that lies outside the line. Lines are counted from 0, the header being
+// line 0. Each callback does nothing unless overridden; loading is the same with or
+// without an observer.
 class LoadObserver {
 public:
     enum class File { Ships, Materials };

@@ -67,4 +67,18 @@ bool ContainsAtCharacterStart(std::string_view line, std::string_view name)
     return false;
 }
 
+std::optional<std::size_t> MaterialLineOf(const std::vector<std::string>& lines, std::string_view name)
+{
+    if (name.empty())
+        return std::nullopt;
+    std::optional<std::size_t> containing;
+    for (std::size_t j = 0; j < lines.size(); ++j) {
+        if (ColumnZero(lines[j]) == name)
+            return j;
+        if (!containing && ContainsAtCharacterStart(lines[j], name))
+            containing = j;
+    }
+    return containing;
+}
+
 } // namespace testsupport

@@ -2,9 +2,11 @@
 // The two data files as fuzz targets see them, and the few plain rules of the material
 // file that their cross-checks restate on purpose.
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace testsupport {
 
@@ -34,5 +36,10 @@ std::string_view EntriesOf(std::string_view line);
 
 // Whether the line holds the name at a place where a code page 932 character starts.
 bool ContainsAtCharacterStart(std::string_view line, std::string_view name);
+
+// The material line a ship takes its figures from, by a plain scan: the first whose
+// column 0 is the name, else the first holding it where a character starts; none for
+// an empty name.
+std::optional<std::size_t> MaterialLineOf(const std::vector<std::string>& lines, std::string_view name);
 
 } // namespace testsupport

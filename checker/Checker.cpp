@@ -129,9 +129,11 @@ public:
     Report Run()
     {
         // The loader's message box has no place here: the report says it instead.
-        const toolkit::MessageSink previous = toolkit::SetMessageSink([](const std::string&) {});
+        struct Silence {
+            toolkit::MessageSink Previous = toolkit::SetMessageSink([](const std::string&) {});
+            ~Silence() { toolkit::SetMessageSink(std::move(Previous)); }
+        } silence;
         const CShipDataManager manager(ShipPath, MaterialPath, this);
-        toolkit::SetMessageSink(previous);
         Out.ShipsLoaded = manager.GetCount();
         Finish();
         return std::move(Out);

@@ -1,7 +1,9 @@
 // Loading the catalogue against the bare cost of reading both files into lines, each
 // on a warm and on a cold heap. Targets: 100,000 ships load within 4x that floor, and
-// ten times the ships take at most 11x the time. A summary with these ratios follows
-// the usual table.
+// ten times the ships take at most 11x the time; checking the files costs at most twice
+// loading them, and grows as loading does. A summary with these ratios follows the
+// usual table.
+#include "checker/Checker.h"
 #include "shipdata/Cshipdatamanagemer.h"
 #include "toolkit/TextFile.h"
 
@@ -98,6 +100,8 @@ private:
                     ships += std::to_string(level(random));
                 else if (c >= 16 && c <= 23)
                     ships += std::to_string(slot(random));
+                else if (c == 25)
+                    ships += std::to_string(small(random) % 10); // a material the tab knows
                 else
                     ships += std::to_string(small(random) * (c >= 9 && c <= 11 ? 10 : 1));
             }
@@ -202,6 +206,20 @@ void BM_LoadCatalogueWithoutExactLines(benchmark::State& state)
     LoadCatalogue(state, true);
 }
 
+// The data checker on the same files: it loads them with an observer and reports nothing.
+void BM_CheckCatalogue(benchmark::State& state)
+{
+    const Catalogue& c = TheFiles().Get(static_cast<int>(state.range(0)));
+    std::string first;
+    Measure(state, [&] {
+        auto report = std::make_unique<checker::Report>(checker::Check(c.ships, c.materials));
+        first = report->Findings.empty() ? std::string() : checker::Format(report->Findings.front());
+        return report;
+    });
+    if (!first.empty())
+        state.SkipWithError(("the generated files have findings: " + first).c_str());
+}
+
 void AllSizes(benchmark::internal::Benchmark* b)
 {
     for (int cold : {0, 1})
@@ -213,6 +231,7 @@ void AllSizes(benchmark::internal::Benchmark* b)
 BENCHMARK(BM_ReadLines)->Apply(AllSizes);
 BENCHMARK(BM_LoadCatalogue)->Apply(AllSizes);
 BENCHMARK(BM_LoadCatalogueWithoutExactLines)->Apply(AllSizes);
+BENCHMARK(BM_CheckCatalogue)->Apply(AllSizes);
 
 // Prints the usual table, then load/floor per size and the growth from size to size.
 class SummaryReporter : public benchmark::ConsoleReporter {
@@ -264,6 +283,15 @@ public:
                 const double growth = Times[load100k] / Times[load10k];
                 std::printf("goal: 100,000 ships within 4x the floor: %.2fx %s; 10x ships at most 11x time: %.2fx %s\n",
                             ratio, ratio <= 4 ? "met" : "MISSED", growth, growth <= 11 ? "met" : "MISSED");
+            }
+            const Key check100k{"BM_CheckCatalogue", cold, 100000}, check10k{"BM_CheckCatalogue", cold, 10000};
+            if (Times.contains(check100k) && Times.contains(load100k) && Times.contains(check10k)) {
+                const double ratio = Times[check100k] / Times[load100k];
+                const double growth = Times[check100k] / Times[check10k];
+                std::printf("goal: checking 100,000 ships within 2x loading them: %.2fx %s (%.3f ms); "
+                            "10x ships at most 11x time: %.2fx %s\n",
+                            ratio, ratio <= 2 ? "met" : "MISSED", Times[check100k], growth,
+                            growth <= 11 ? "met" : "MISSED");
             }
         }
         std::fflush(stdout);

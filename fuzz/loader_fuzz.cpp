@@ -2,6 +2,7 @@
 // every caller relies on. Input: ship kinds file, the line "====", material file; an
 // input without that separator is used as both files, so names meet their own lines.
 #include "shipdata/Cshipdatamanagemer.h"
+#include "support/DataFiles.h"
 #include "toolkit/MessageBox.h"
 #include "toolkit/TextFile.h"
 
@@ -11,17 +12,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <string>
 #include <string_view>
-#include <unistd.h>
 #include <vector>
 
-namespace fs = std::filesystem;
-
 namespace {
-
-constexpr std::string_view Separator = "\n====\n";
 
 // Above this many lines the quadratic cross-checks look at a sample of the records only.
 constexpr int FullCheckLimit = 300;
@@ -38,48 +33,8 @@ void Check(bool ok, const char* what, int index = -1)
         Fail(what, index);
 }
 
-// One private folder for the whole run, removed at exit.
-struct Folder {
-    fs::path Root;
-    std::string Ships, Materials;
-
-    Folder()
-    {
-        std::error_code ec;
-        const fs::path base = fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : fs::temp_directory_path();
-        Root = base / ("shipplanner-fuzz-" + std::to_string(::getpid()));
-        fs::create_directories(Root);
-        Ships = (Root / "ship_varietion.csv").string();
-        Materials = (Root / "ship_material.csv").string();
-        // Every file we hand over is readable, so any message is a fault.
-        toolkit::SetMessageSink([](const std::string&) { Fail("a readable file was reported as unreadable"); });
-    }
-    ~Folder()
-    {
-        std::error_code ec;
-        fs::remove_all(Root, ec);
-    }
-};
-
-void WriteFile(const std::string& path, std::string_view bytes)
-{
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    Check(f != nullptr, "cannot write the temporary file");
-    if (!bytes.empty())
-        Check(std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size(), "short write");
-    std::fclose(f);
-}
-
-std::string_view ColumnZero(std::string_view line)
-{
-    return line.substr(0, std::min(line.find(','), line.size()));
-}
-
-std::string_view EntriesOf(std::string_view line)
-{
-    const auto comma = line.find(',');
-    return comma == std::string_view::npos ? line : line.substr(comma + 1);
-}
+using testsupport::ColumnZero;
+using testsupport::EntriesOf;
 
 bool SameFigures(const CShipDataElement& a, const CShipDataElement& b)
 {
@@ -91,42 +46,18 @@ bool SameFigures(const CShipDataElement& a, const CShipDataElement& b)
     return true;
 }
 
-// The plain scan: the name at a place of the line where a code page 932 character starts.
-bool ContainsAtCharacterStart(std::string_view line, std::string_view name)
-{
-    for (std::size_t i = 0; i + name.size() <= line.size();) {
-        if (line.substr(i, name.size()) == name)
-            return true;
-        const auto b = static_cast<unsigned char>(line[i]);
-        i += (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC) ? 2 : 1;
-    }
-    return false;
-}
-
 // A record takes its figures from the first line whose column 0 is its name, or else
 // from the first line holding the name where a character starts.
 void CheckMaterialFigures(const CShipDataElement& e, std::string_view shipLine,
                           const std::vector<std::string>& materialLines, int index)
 {
-    const std::string* exact = nullptr;
-    const std::string* containing = nullptr;
-    if (!e.Name.empty()) {
-        for (const std::string& line : materialLines) {
-            if (!exact && ColumnZero(line) == e.Name)
-                exact = &line;
-            if (!containing && ContainsAtCharacterStart(line, e.Name))
-                containing = &line;
-            if (exact && containing)
-                break;
-        }
-    }
-    const std::string* taken = exact != nullptr ? exact : containing;
-    if (taken == nullptr) {
+    const std::optional<std::size_t> taken = testsupport::MaterialLineOf(materialLines, e.Name);
+    if (!taken) {
         const CShipDataElement none(shipLine, nullptr);
         Check(SameFigures(e, none), "a ship without a material line has figures", index);
         return;
     }
-    const std::string_view entries = EntriesOf(*taken);
+    const std::string_view entries = EntriesOf(materialLines[*taken]);
     Check(SameFigures(e, CShipDataElement(shipLine, &entries)), "figures are not the material line's", index);
 }
 
@@ -146,15 +77,13 @@ void CheckFind(const CShipDataManager& m, const std::string& name, int knownInde
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static Folder folder;
+    static const testsupport::FuzzFiles folder("fuzz");
+    // Every file we hand over is readable, so any message is a fault.
+    [[maybe_unused]] static const auto previous = toolkit::SetMessageSink(
+        [](const std::string&) { Fail("a readable file was reported as unreadable"); });
     const std::string_view input(reinterpret_cast<const char*>(data), size);
-    std::string_view ships = input, materials = input;
-    if (const auto at = input.find(Separator); at != std::string_view::npos) {
-        ships = input.substr(0, at);
-        materials = input.substr(at + Separator.size());
-    }
-    WriteFile(folder.Ships, ships);
-    WriteFile(folder.Materials, materials);
+    const auto [ships, materials] = testsupport::SplitFuzzInput(input);
+    folder.Write(ships, materials);
 
     const CShipDataManager m(folder.Ships, folder.Materials);
 

@@ -86,14 +86,12 @@ SHIPS = [
 # Keyed by ship; each value maps a material index to the entry text written instead.
 MISSING = {
     "ピンネース": {9: "", 10: ""},
-    "ポラッカ": {3: "{l}//{d}", 5: "{d}", 7: "{l}/{s}/"},
+    "ポラッカ": {3: "{l}//{d}", 5: "//{d}", 7: "{l}/{s}/"},
 }
-# This ship's line stops after the first eight entries.
+# This ship's line has figures for the first eight materials only; the rest stay empty.
 SHORT_LINE = "ハンザ・コグ"
 # The longer name stands earlier in the material file than the ship it contains.
 CONTAINED_PAIR = ("ガレオン", "大型ガレオン")
-# A material line for a ship that is no longer built; nothing looks it up.
-RETIRED = ("試作艦", 200, 200, 300)
 
 NOTES = {"軽キャラベル": "小型", "探検用キャラベル": "改良型", "大型スクーナー": "改良型",
          "商用ガレオン": "改良型", "重フリゲート": "改良型", "一等戦列艦": "旗艦向け"}
@@ -124,7 +122,7 @@ def material_line(name, lsail, ssail, durability):
             entry = MISSING[name][index].format(l=l, s=s, d=d)
         entries.append(entry)
     if name == SHORT_LINE:
-        entries = entries[:8]
+        entries = entries[:8] + [""] * (len(entries) - 8)
     return ",".join([name, *entries])
 
 
@@ -180,7 +178,6 @@ def main():
     material_lines = [",".join(MATERIAL_HEADER)]
     for name in material_order(names):
         material_lines.append(material_line(name, *by_name[name][-3:]))
-    material_lines.append(material_line(*RETIRED))
     check(names, material_lines)
 
     DATA.mkdir(exist_ok=True)

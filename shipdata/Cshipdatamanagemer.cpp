@@ -26,18 +26,18 @@ int HexDigit(char c)
     return -1;
 }
 
-int32_t ParseHex(std::string_view digits)
+std::optional<int32_t> ParseHex(std::string_view digits)
 {
     if (digits.empty())
-        return -1;
+        return std::nullopt;
     uint64_t value = 0;
     for (char c : digits) {
         const int d = HexDigit(c);
         if (d < 0)
-            return -1;
+            return std::nullopt;
         value = value * 16 + static_cast<uint64_t>(d);
         if (value > 0xFFFFFFFFull)
-            return -1;
+            return std::nullopt;
     }
     return std::bit_cast<int32_t>(static_cast<uint32_t>(value));
 }
@@ -95,7 +95,7 @@ std::string_view ColumnZero(std::string_view line)
 
 } // namespace
 
-int32_t ParseNumber(std::string_view text)
+std::optional<int32_t> ReadNumber(std::string_view text)
 {
     // Nearly every figure is a few plain digits, and nine of them always fit.
     if (int32_t value = 0; ParsePlainDigits(text, value))
@@ -104,7 +104,7 @@ int32_t ParseNumber(std::string_view text)
     while (!text.empty() && text.front() == ' ')
         text.remove_prefix(1);
     if (text.empty())
-        return -1;
+        return std::nullopt;
 
     if (text.front() == '$' || text.front() == 'x' || text.front() == 'X')
         return ParseHex(text.substr(1));
@@ -117,17 +117,22 @@ int32_t ParseNumber(std::string_view text)
         text.remove_prefix(1);
     }
     if (text.empty())
-        return -1;
+        return std::nullopt;
     const int64_t limit = negative ? int64_t{1} << 31 : (int64_t{1} << 31) - 1;
     int64_t value = 0;
     for (char c : text) {
         if (c < '0' || c > '9')
-            return -1;
+            return std::nullopt;
         value = value * 10 + (c - '0');
         if (value > limit)
-            return -1;
+            return std::nullopt;
     }
     return static_cast<int32_t>(negative ? -value : value);
+}
+
+int32_t ParseNumber(std::string_view text)
+{
+    return ReadNumber(text).value_or(-1);
 }
 
 std::string_view CutColumn(std::string_view& rest)
@@ -180,14 +185,19 @@ std::optional<std::size_t> MaterialLineIndex::Find(std::string_view name) const
     return FindAll({name}).front();
 }
 
-std::vector<std::optional<std::size_t>> MaterialLineIndex::FindAll(const std::vector<std::string_view>& names) const
+std::vector<std::optional<std::size_t>> MaterialLineIndex::FindAll(const std::vector<std::string_view>& names,
+                                                                   std::vector<bool>* exact) const
 {
     std::vector<std::optional<std::size_t>> found(names.size());
+    if (exact != nullptr)
+        exact->clear();
     // Files that name a ship only by part of its line still load, as they always did.
     std::vector<std::size_t> unmatched;
     std::vector<std::string_view> rest;
     for (std::size_t i = 0; i < names.size(); ++i) {
         found[i] = FindExact(names[i]);
+        if (exact != nullptr)
+            exact->push_back(found[i].has_value());
         if (!found[i] && !names[i].empty()) {
             unmatched.push_back(i);
             rest.push_back(names[i]);
@@ -204,10 +214,11 @@ std::vector<std::optional<std::size_t>> MaterialLineIndex::FindAll(const std::ve
 } // namespace shipdata
 
 using shipdata::CutColumn;
-using shipdata::ParseNumber;
+using shipdata::ReadNumber;
 using shipdata::SplitAtSlash;
 
-CShipDataElement::CShipDataElement(std::string_view shipLine, const std::string_view* materialEntries)
+CShipDataElement::CShipDataElement(std::string_view shipLine, const std::string_view* materialEntries,
+                                   shipdata::LoadObserver* observer)
 {
     int32_t* const numbers[] = {
         nullptr, &Price, &Column2, &Column3, &Row, &Slue, &ResistiveWave, &Armoured, &Column8,
@@ -222,18 +233,25 @@ CShipDataElement::CShipDataElement(std::string_view shipLine, const std::string_
         const std::string_view text = CutColumn(rest);
         if (column < 30) {
             if (numbers[column] != nullptr) {
-                *numbers[column] = ParseNumber(text);
+                const std::optional<int32_t> number = ReadNumber(text);
+                *numbers[column] = number.value_or(-1);
+                if (observer != nullptr)
+                    observer->Column(column, text, true, number.has_value());
             } else {
                 std::string& field = column == 0    ? Name
                                      : column == 26 ? Column26
                                      : column == 27 ? Column27
                                                     : Column29;
                 field.assign(text);
+                if (observer != nullptr)
+                    observer->Column(column, text, false, false);
             }
         }
         if (rest.empty() || column >= 29)
             break; // columns after the thirtieth are ignored
     }
+    if (observer != nullptr && !rest.empty())
+        observer->SurplusColumns(rest);
 
     std::string_view entries = materialEntries != nullptr ? *materialEntries : std::string_view{};
     for (int i = 0; i < MaterialCount; ++i) {
@@ -244,28 +262,52 @@ CShipDataElement::CShipDataElement(std::string_view shipLine, const std::string_
             continue; // no material line: every figure stays missing
         const std::string_view entry = CutColumn(entries);
 
-        std::string_view first, remainder, second, third;
-        SplitAtSlash(entry, first, remainder);
-        SplitAtSlash(remainder, second, third);
-        slot.LSail = ParseNumber(first);
-        slot.SSail = ParseNumber(second);
-        slot.Strength = ParseNumber(third);
+        std::string_view remainder;
+        std::string_view figures[3];
+        SplitAtSlash(entry, figures[0], remainder);
+        SplitAtSlash(remainder, figures[1], figures[2]);
+        const std::optional<int32_t> lsail = ReadNumber(figures[0]), ssail = ReadNumber(figures[1]),
+                                     strength = ReadNumber(figures[2]);
+        slot.LSail = lsail.value_or(-1);
+        slot.SSail = ssail.value_or(-1);
+        slot.Strength = strength.value_or(-1);
+        if (observer != nullptr) {
+            const bool converted[3] = {lsail.has_value(), ssail.has_value(), strength.has_value()};
+            observer->Entry(i, entry, figures, converted);
+        }
     }
+    if (observer != nullptr && !entries.empty())
+        observer->SurplusEntries(entries);
 }
 
-CShipDataManager::CShipDataManager(const std::string& shipFile, const std::string& materialFile)
+CShipDataManager::CShipDataManager(const std::string& shipFile, const std::string& materialFile,
+                                   shipdata::LoadObserver* observer)
 {
+    using File = shipdata::LoadObserver::File;
     // The lines are views into these buffers, which live until the records are built.
     std::string shipBytes, materialBytes;
     std::vector<std::string_view> shipLines, materialLines;
     // "船種ファイル名が無効: " and "船材質ファイル名が無効: " in code page 932.
-    if (!toolkit::ReadTextFileLineViews(shipFile, shipBytes, shipLines))
+    if (!toolkit::ReadTextFileLineViews(shipFile, shipBytes, shipLines)) {
         toolkit::ShowMessage("\x91\x44\x8e\xed\x83\x74\x83\x40\x83\x43\x83\x8b\x96\xbc\x82\xaa\x96\xb3\x8c\xf8: " + shipFile);
-    if (!toolkit::ReadTextFileLineViews(materialFile, materialBytes, materialLines))
+        if (observer != nullptr)
+            observer->FileUnreadable(File::Ships);
+    } else if (observer != nullptr) {
+        observer->FileRead(File::Ships, shipBytes, shipLines);
+    }
+    if (!toolkit::ReadTextFileLineViews(materialFile, materialBytes, materialLines)) {
         toolkit::ShowMessage("\x91\x44\x8d\xde\x8e\xbf\x83\x74\x83\x40\x83\x43\x83\x8b\x96\xbc\x82\xaa\x96\xb3\x8c\xf8: " + materialFile);
+        if (observer != nullptr)
+            observer->FileUnreadable(File::Materials);
+    } else if (observer != nullptr) {
+        observer->FileRead(File::Materials, materialBytes, materialLines);
+    }
 
     // A ship line is taken only while the material file has more lines than its index.
     const std::size_t count = std::min(shipLines.size(), materialLines.size());
+    const std::size_t firstNotLoaded = std::max<std::size_t>(count, 1); // the header is never a ship
+    if (observer != nullptr && shipLines.size() > firstNotLoaded)
+        observer->ShipLinesNotLoaded(firstNotLoaded, shipLines.size() - firstNotLoaded);
     if (count <= 1)
         return;
     const shipdata::MaterialLineIndex index(materialLines);
@@ -273,12 +315,17 @@ CShipDataManager::CShipDataManager(const std::string& shipFile, const std::strin
     names.reserve(count - 1);
     for (std::size_t i = 1; i < count; ++i)
         names.push_back(shipdata::ColumnZero(shipLines[i]));
-    const std::vector<std::optional<std::size_t>> lines = index.FindAll(names);
+    std::vector<bool> exact;
+    const std::vector<std::optional<std::size_t>> lines = index.FindAll(names, observer != nullptr ? &exact : nullptr);
     List.reserve(count - 1);
     for (std::size_t i = 1; i < count; ++i) {
         const std::optional<std::size_t>& line = lines[i - 1];
         const std::string_view entries = line ? shipdata::EntriesOf(materialLines[*line]) : std::string_view{};
-        List.push_back(std::make_unique<CShipDataElement>(shipLines[i], line ? &entries : nullptr));
+        if (observer != nullptr)
+            observer->ShipLine(i, line, exact[i - 1]);
+        List.push_back(std::make_unique<CShipDataElement>(shipLines[i], line ? &entries : nullptr, observer));
+        if (observer != nullptr)
+            observer->ShipLoaded(i, *List.back());
     }
 }
 

@@ -22,11 +22,17 @@ struct MaterialSlot {
     bool Filled = false;
 };
 
+namespace shipdata {
+class LoadObserver;
+}
+
 class CShipDataElement {
 public:
     // Builds a record from one ship line and the entries text of its material line
     // (everything after the line's first comma), or from no material line at all.
-    CShipDataElement(std::string_view shipLine, const std::string_view* materialEntries);
+    // An observer is told every column and entry as it is cut.
+    CShipDataElement(std::string_view shipLine, const std::string_view* materialEntries,
+                     shipdata::LoadObserver* observer = nullptr);
 
     std::string Name;
     int32_t Price = -1;
@@ -64,7 +70,9 @@ public:
 class CShipDataManager {
 public:
     // Reads both files; an unreadable one is reported in a message box and loading goes on.
-    CShipDataManager(const std::string& shipFile, const std::string& materialFile);
+    // An observer, when given, is told what loading does with every line (see LoadObserver).
+    CShipDataManager(const std::string& shipFile, const std::string& materialFile,
+                     shipdata::LoadObserver* observer = nullptr);
     ~CShipDataManager();
     CShipDataManager(const CShipDataManager&) = delete;
     CShipDataManager& operator=(const CShipDataManager&) = delete;
@@ -78,6 +86,50 @@ private:
 };
 
 namespace shipdata {
+
+// What loading does with the files, told as it happens, for tools that explain a data file
+// to the person who keeps it (the data checker). Every text handed over is a view into the
+// bytes passed to FileRead for its file, so its place in its line is known from its
+// address; an entry that the line does not reach at all (it ended before, without a comma)
+// is an empty text that lies outside the line. Lines are counted from 0, the header being
+// line 0. Each callback does nothing unless overridden; loading is the same with or
+// without an observer.
+class LoadObserver {
+public:
+    enum class File { Ships, Materials };
+    virtual ~LoadObserver() = default;
+
+    // The file was read whole: its bytes, and its lines as views into them (a NUL ends
+    // the text, so the lines may stop before the bytes do).
+    virtual void FileRead(File, std::string_view /*bytes*/, const std::vector<std::string_view>& /*lines*/) {}
+    // The file could not be read; loading goes on as if it had no lines.
+    virtual void FileUnreadable(File) {}
+
+    // Ship line `line` is about to become a record; it takes its material figures from
+    // material line `materialLine`, found by an equal column 0 (`exact`) or else as the
+    // first line that holds the name, or from none.
+    virtual void ShipLine(std::size_t /*line*/, std::optional<std::size_t> /*materialLine*/, bool /*exact*/) {}
+    // Column `column` (0 to 29) of that line as cut, and whether it is a number column
+    // whose text converted (an empty text never does).
+    virtual void Column(int /*column*/, std::string_view /*text*/, bool /*number*/, bool /*converted*/) {}
+    // What follows the thirtieth column and is ignored; not called when nothing does.
+    virtual void SurplusColumns(std::string_view /*rest*/) {}
+    // Entry `material` (0 to 10) of the material line as cut, its three figure texts
+    // (fore-and-aft sail, square sail, durability) and whether each converted.
+    virtual void Entry(int /*material*/, std::string_view /*entry*/, const std::string_view (&/*figures*/)[3],
+                       const bool (&/*converted*/)[3]) {}
+    // What follows the eleventh entry and is ignored; not called when nothing does.
+    virtual void SurplusEntries(std::string_view /*rest*/) {}
+    // The record made from the line, now in the catalogue.
+    virtual void ShipLoaded(std::size_t /*line*/, const CShipDataElement&) {}
+
+    // Ship lines `first` and on (`count` of them) are never loaded: the material file
+    // has too few lines.
+    virtual void ShipLinesNotLoaded(std::size_t /*first*/, std::size_t /*count*/) {}
+};
+
+// The number conversion below, telling a converted -1 from a text that does not convert.
+std::optional<int32_t> ReadNumber(std::string_view text);
 
 // A decimal number with optional sign after leading blanks, or one of the hexadecimal
 // forms $, x, X, 0x, 0X read as a 32-bit pattern; anything else, or out of range, is -1.
@@ -98,8 +150,10 @@ public:
     // The number of the ship's line, or nothing when no line matches.
     std::optional<std::size_t> Find(std::string_view name) const;
     // The same for many ships: the names without a line of their own are all looked for
-    // in one pass over the lines.
-    std::vector<std::optional<std::size_t>> FindAll(const std::vector<std::string_view>& names) const;
+    // in one pass over the lines. With `exact`, it says for each name whether its line was
+    // found by an equal column 0.
+    std::vector<std::optional<std::size_t>> FindAll(const std::vector<std::string_view>& names,
+                                                    std::vector<bool>* exact = nullptr) const;
 
 private:
     std::optional<std::size_t> FindExact(std::string_view name) const;

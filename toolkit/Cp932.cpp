@@ -9,6 +9,8 @@
 #include <QStringEncoder>
 #endif
 
+#include <algorithm>
+
 namespace toolkit {
 
 #ifdef _WIN32
@@ -21,6 +23,11 @@ QString FromCp932(const std::string& bytes)
 std::string ToCp932(const QString& text)
 {
     return EncodeCp932(text.toStdU16String());
+}
+
+bool IsCp932(const std::string& bytes)
+{
+    return IsValidCp932(bytes);
 }
 #else
 // Qt reaches code page 932 through ICU.
@@ -55,6 +62,20 @@ std::string ToCp932(const QString& text)
         return text.toLatin1().toStdString();
     const QByteArray bytes = encoder.encode(text);
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+bool IsCp932(const std::string& bytes)
+{
+    if (std::all_of(bytes.begin(), bytes.end(), [](char b) { return static_cast<unsigned char>(b) < 0x80; }))
+        return true; // ASCII is itself in code page 932, and most texts are
+    // Stateless, so that a lead byte at the very end counts as the error it is.
+    thread_local QStringDecoder decoder(Cp932Name, QStringDecoder::Flag::Stateless);
+    if (!decoder.isValid())
+        return true; // FromCp932 then shows every byte as a character of its own
+    decoder.resetState();
+    // decode() is lazy: the work, and the error, happen when its result becomes a QString.
+    const QString decoded = decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    return !decoder.hasError();
 }
 #endif
 

@@ -58,6 +58,16 @@ std::u16string DecodeCp932(std::string_view bytes)
     return text;
 }
 
+bool IsValidCp932(std::string_view bytes)
+{
+    if (bytes.empty())
+        return true;
+    if (bytes.size() > static_cast<std::size_t>(std::numeric_limits<int>::max()))
+        return false;
+    return MultiByteToWideChar(CodePage, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()), nullptr,
+                               0) > 0;
+}
+
 std::string EncodeCp932(std::u16string_view text)
 {
     if (text.empty() || text.size() > static_cast<std::size_t>(std::numeric_limits<int>::max() / 2))

@@ -8,6 +8,8 @@ namespace toolkit {
 
 // Bytes that are no code page 932 character are replaced as the Linux decoder replaces them.
 std::u16string DecodeCp932(std::string_view bytes);
+// Whether every byte belongs to a code page 932 character.
+bool IsValidCp932(std::string_view bytes);
 // Characters that code page 932 lacks become "?".
 std::string EncodeCp932(std::u16string_view text);
 

@@ -16,7 +16,7 @@ deb=$(CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-2} "$source/scrip
 echo "built $deb"
 "${apt[@]}" install "$(realpath "$deb")" >/dev/null
 files=$(dpkg-query -L shipplanner)
-for f in /usr/bin/shipplanner /usr/libexec/shipplanner-launcher \
+for f in /usr/bin/shipplanner /usr/bin/shipplanner-check /usr/libexec/shipplanner-launcher \
          /usr/share/applications/net.shipplanner.ShipPlanner.desktop \
          /usr/share/metainfo/net.shipplanner.ShipPlanner.metainfo.xml \
          /usr/share/icons/hicolor/scalable/apps/net.shipplanner.ShipPlanner.svg \
@@ -26,6 +26,8 @@ for f in /usr/bin/shipplanner /usr/libexec/shipplanner-launcher \
 done
 grep -qx "Exec=/usr/libexec/shipplanner-launcher" /usr/share/applications/net.shipplanner.ShipPlanner.desktop \
   || fail "the desktop entry does not call the launcher"
+out=$(/usr/bin/shipplanner-check /usr/share/shipplanner 2>/dev/null) && [ -z "$out" ] \
+  || fail "the installed checker does not pass the installed sample data"
 
 # The launcher as the menu starts it: the window maps.
 (cd / && exec env XDG_DATA_HOME="$(mktemp -d)" /usr/libexec/shipplanner-launcher) 2>/dev/null &

@@ -12,3 +12,5 @@ set(CMAKE_CROSSCOMPILING_EMULATOR qemu-aarch64 -L /)
 # moc and the other Qt tools come from the native Qt.
 set(QT_HOST_PATH /usr CACHE PATH "")
 set(ENV{PKG_CONFIG_LIBDIR} /usr/lib/aarch64-linux-gnu/pkgconfig:/usr/share/pkgconfig)
+# The translation tools run on the build machine: take the native ones.
+set(Qt6LinguistTools_DIR /usr/lib/x86_64-linux-gnu/cmake/Qt6LinguistTools CACHE PATH "")

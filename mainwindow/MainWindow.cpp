@@ -10,6 +10,8 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QResizeEvent>
+#include <QShortcut>
+#include <QToolButton>
 #include <QTabWidget>
 
 TMainForm* MainForm = nullptr;
@@ -76,6 +78,13 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent)
     setTabOrder(CombatShipCheckBox, ShipPageControl);
 
     connect(ShipListBox, &toolkit::TListBox::dblClick, this, [this] { ShipListBoxDblClick(ShipListBox); });
+    connect(ShipListBox, &toolkit::TListBox::returnPressed, this, [this] { ShipListBoxDblClick(ShipListBox); });
+
+    // The keyboard's "×": the current tab's own close button handler does the closing.
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_F4)}) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, [this] { CloseCurrentTab(); });
+    }
 
     ShipDataManager = std::make_unique<CShipDataManager>("./data/ship_varietion.csv", "./data/ship_material.csv");
 
@@ -166,8 +175,19 @@ void TMainForm::ShipListBoxDblClick(QObject*)
     frame->move(0, 0);
     // Bound before it is shown, so it is never seen empty; the tab owns its own copy.
     frame->BindShip(std::make_unique<CShipDataElement>(*found));
-    QString caption = toolkit::FromCp932Shown(name);
+    const QString shown = toolkit::FromCp932Shown(name);
+    sheet->setAccessibleName(shown);
+    QString caption = shown;
     caption.replace(QLatin1Char('&'), QLatin1String("&&"));
     const int index = ShipPageControl->addTab(sheet, caption);
     ShipPageControl->setCurrentIndex(index);
+}
+
+void TMainForm::CloseCurrentTab()
+{
+    QWidget* page = ShipPageControl->currentWidget();
+    if (page == nullptr)
+        return;
+    if (auto* frame = page->findChild<TShipTabFrame*>(QStringLiteral("ShipTabFrame"), Qt::FindDirectChildrenOnly))
+        frame->SpeedButton1Click(frame->SpeedButton1);
 }

@@ -46,6 +46,8 @@ private:
     bool Created = false;
 
     void RunCreateEvent();
+    // Ctrl+W and Ctrl+F4: what the current tab's close button does.
+    void CloseCurrentTab();
     void UpdateShipList();
 };
 

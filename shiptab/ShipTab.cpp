@@ -7,11 +7,13 @@
 #include "toolkit/Palette.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include <cstring>
 #include <functional>
 #include <vector>
 
@@ -44,82 +46,82 @@ using F = TShipTabFrame;
 
 // Captions keep their leading blanks: they place the text inside its box.
 constexpr F::Control Controls[] = {
-    {&F::MaterialView, "MaterialView", "", 280, 256, 241, 169, 0},
-    {&F::StaticText1, "StaticText1", "      船種名", 0, 0, 81, 17, ItemLabel},
-    {&F::ShipNameText, "ShipNameText", " N/A", 80, 0, 185, 17, Value},
-    {&F::StaticText9, "StaticText9", " 価格", 104, 32, 41, 17, ItemLabel},
-    {&F::PriceText, "PriceText", " N/A", 144, 32, 121, 17, Value},
-    {&F::StaticText11, "StaticText11", " 耐久", 0, 32, 41, 17, ItemLabel},
-    {&F::StrengthText, "StrengthText", " N/A", 40, 32, 65, 17, Value},
-    {&F::StaticText3, "StaticText3", " 旋回", 0, 96, 41, 17, ItemLabel},
-    {&F::SlueText, "SlueText", " N/A", 40, 96, 49, 17, Value},
-    {&F::StaticText8, "StaticText8", " 対波", 88, 96, 41, 17, ItemLabel},
-    {&F::ResistiveWaveText, "ResistiveWaveText", " N/A", 128, 96, 49, 17, Value},
-    {&F::StaticText13, "StaticText13", " 装甲", 176, 96, 41, 17, ItemLabel},
-    {&F::ArmouredText, "ArmouredText", " N/A", 216, 96, 49, 17, Value},
-    {&F::StaticText7, "StaticText7", "      材質", 0, 16, 81, 17, ItemLabel},
-    {&F::MaterialText, "MaterialText", " N/A", 80, 16, 185, 17, Value},
-    {&F::UpDown1, "UpDown1", "", 392, 56, 32, 17, 0},
-    {&F::StaticText10, "StaticText10", "                           増減量", 280, 24, 241, 17, GroupHeader},
-    {&F::StaticText12, "StaticText12", " 比率調整", 280, 56, 65, 17, Adjustment},
-    {&F::PercentText, "PercentText", " N/A", 344, 56, 49, 17, Value},
-    {&F::StaticText14, "StaticText14", "      総容量", 280, 40, 97, 17, ItemLabel},
-    {&F::CurrentCapacityText, "CurrentCapacityText", "    N/A", 376, 40, 145, 17, Value},
-    {&F::StaticText16, "StaticText16", " 数値調整", 424, 56, 65, 17, Adjustment},
-    {&F::UpDown2, "UpDown2", "", 488, 56, 33, 17, 0},
-    {&F::StaticText2, "StaticText2", " 縦帆", 0, 80, 41, 17, ItemLabel},
-    {&F::LSailText, "LSailText", " N/A", 40, 80, 49, 17, Value},
-    {&F::StaticText4, "StaticText4", "                          基本性能", 0, 64, 265, 17, GroupHeader},
-    {&F::StaticText5, "StaticText5", " 横帆", 88, 80, 41, 17, ItemLabel},
-    {&F::SSailText, "SSailText", " N/A", 128, 80, 49, 17, Value},
-    {&F::StaticText6, "StaticText6", " 漕力", 176, 80, 41, 17, ItemLabel},
-    {&F::RowText, "RowText", " N/A", 216, 80, 49, 17, Value},
-    {&F::StaticText17, "StaticText17", " 冒険", 0, 320, 41, 17, ItemLabel},
-    {&F::ALVText, "ALVText", " N/A", 40, 320, 49, 17, Value},
-    {&F::StaticText19, "StaticText19", "                          乗船Lv", 0, 304, 265, 17, GroupHeader},
-    {&F::CLVText, "CLVText", " N/A", 216, 320, 49, 17, Value},
-    {&F::StaticText27, "StaticText27", " 最小", 0, 152, 41, 17, ItemLabel},
-    {&F::MinimumCabinsText, "MinimumCabinsText", " N/A", 40, 152, 49, 17, Value},
-    {&F::StaticText29, "StaticText29", "                          船倉配分", 0, 120, 265, 17, GroupHeader},
-    {&F::StaticText30, "StaticText30", " 標準", 88, 152, 41, 17, ItemLabel},
-    {&F::DefaultCabinsText, "DefaultCabinsText", " N/A", 128, 152, 49, 17, Value},
-    {&F::StaticText32, "StaticText32", " 最大", 176, 152, 41, 17, ItemLabel},
-    {&F::MaximumCabinsText, "MaximumCabinsText", " N/A", 216, 152, 49, 17, Value},
-    {&F::StaticText18, "StaticText18", " 最小", 0, 184, 41, 17, ItemLabel},
-    {&F::MinimumPortsText, "MinimumPortsText", " N/A", 40, 184, 49, 17, Value},
-    {&F::StaticText22, "StaticText22", " 標準", 88, 184, 41, 17, ItemLabel},
-    {&F::DefaultPortsText, "DefaultPortsText", " N/A", 128, 184, 49, 17, Value},
-    {&F::StaticText25, "StaticText25", " 最大", 176, 184, 41, 17, ItemLabel},
-    {&F::MaximumPortsText, "MaximumPortsText", " N/A", 216, 184, 49, 17, Value},
-    {&F::StaticText34, "StaticText34", "                  砲室", 0, 168, 177, 17, AllotmentLine},
-    {&F::StaticText35, "StaticText35", "                  船室", 0, 136, 177, 17, AllotmentLine},
-    {&F::UpDown3, "UpDown3", "", 232, 136, 33, 17, 0},
-    {&F::CurrentCabinsText, "CurrentCabinsText", " N/A", 176, 136, 57, 17, Value},
-    {&F::UpDown4, "UpDown4", "", 232, 168, 33, 17, 0},
-    {&F::CurrentPortsText, "CurrentPortsText", " N/A", 176, 168, 57, 17, Value},
-    {&F::StaticText38, "StaticText38", "                  倉庫", 0, 200, 177, 17, AllotmentLine},
-    {&F::CurrentHoldText, "CurrentHoldText", " N/A", 176, 200, 89, 17, Value},
-    {&F::StaticText40, "StaticText40", "補助帆", 0, 256, 41, 17, ItemLabel},
-    {&F::NumOfJiggerText, "NumOfJiggerText", " N/A", 40, 256, 49, 17, Value},
-    {&F::StaticText43, "StaticText43", "船首像", 88, 256, 41, 17, ItemLabel},
-    {&F::NumOfFigureheadText, "NumOfFigureheadText", " N/A", 128, 256, 49, 17, Value},
-    {&F::StaticText44, "StaticText44", " 紋章", 176, 256, 41, 17, ItemLabel},
-    {&F::NumOfSealText, "NumOfSealText", " N/A", 216, 256, 49, 17, Value},
-    {&F::StaticText46, "StaticText46", "船側砲", 0, 240, 41, 17, ItemLabel},
-    {&F::CannonSlotsText, "CannonSlotsText", " N/A", 40, 240, 49, 17, Value},
-    {&F::StaticText48, "StaticText48", "                       部品スロット数", 0, 224, 265, 17, GroupHeader},
-    {&F::StaticText49, "StaticText49", "船首砲", 88, 240, 41, 17, ItemLabel},
-    {&F::FrontCannonSlotsText, "FrontCannonSlotsText", " N/A", 128, 240, 49, 17, Value},
-    {&F::StaticText51, "StaticText51", "船尾砲", 176, 240, 41, 17, ItemLabel},
-    {&F::RearCannonSlotsText, "RearCannonSlotsText", " N/A", 216, 240, 49, 17, Value},
-    {&F::StaticText53, "StaticText53", " 特殊兵装", 0, 272, 65, 17, ItemLabel},
-    {&F::NumOfWeaponText, "NumOfWeaponText", " N/A", 64, 272, 65, 17, Value},
-    {&F::StaticText55, "StaticText55", " 追加装甲", 128, 272, 65, 17, ItemLabel},
-    {&F::NumOfArmourText, "NumOfArmourText", " N/A", 192, 272, 73, 17, Value},
-    {&F::SpeedButton1, "SpeedButton1", "×", 504, 0, 18, 18, 0},
-    {&F::StaticText15, "StaticText15", " 交易", 88, 320, 41, 17, ItemLabel},
-    {&F::TLVText, "TLVText", " N/A", 128, 320, 49, 17, Value},
-    {&F::StaticText21, "StaticText21", " 戦闘", 176, 320, 41, 17, ItemLabel},
+    {&F::MaterialView, "MaterialView", "", 280, 256, 241, 169, 0, nullptr},
+    {&F::StaticText1, "StaticText1", "      船種名", 0, 0, 81, 17, ItemLabel, nullptr},
+    {&F::ShipNameText, "ShipNameText", " N/A", 80, 0, 185, 17, Value, "StaticText1"},
+    {&F::StaticText9, "StaticText9", " 価格", 104, 32, 41, 17, ItemLabel, nullptr},
+    {&F::PriceText, "PriceText", " N/A", 144, 32, 121, 17, Value, "StaticText9"},
+    {&F::StaticText11, "StaticText11", " 耐久", 0, 32, 41, 17, ItemLabel, nullptr},
+    {&F::StrengthText, "StrengthText", " N/A", 40, 32, 65, 17, Value, "StaticText11"},
+    {&F::StaticText3, "StaticText3", " 旋回", 0, 96, 41, 17, ItemLabel, nullptr},
+    {&F::SlueText, "SlueText", " N/A", 40, 96, 49, 17, Value, "StaticText3"},
+    {&F::StaticText8, "StaticText8", " 対波", 88, 96, 41, 17, ItemLabel, nullptr},
+    {&F::ResistiveWaveText, "ResistiveWaveText", " N/A", 128, 96, 49, 17, Value, "StaticText8"},
+    {&F::StaticText13, "StaticText13", " 装甲", 176, 96, 41, 17, ItemLabel, nullptr},
+    {&F::ArmouredText, "ArmouredText", " N/A", 216, 96, 49, 17, Value, "StaticText13"},
+    {&F::StaticText7, "StaticText7", "      材質", 0, 16, 81, 17, ItemLabel, nullptr},
+    {&F::MaterialText, "MaterialText", " N/A", 80, 16, 185, 17, Value, "StaticText7"},
+    {&F::UpDown1, "UpDown1", "", 392, 56, 32, 17, 0, nullptr},
+    {&F::StaticText10, "StaticText10", "                           増減量", 280, 24, 241, 17, GroupHeader, nullptr},
+    {&F::StaticText12, "StaticText12", " 比率調整", 280, 56, 65, 17, Adjustment, nullptr},
+    {&F::PercentText, "PercentText", " N/A", 344, 56, 49, 17, Value, "StaticText12"},
+    {&F::StaticText14, "StaticText14", "      総容量", 280, 40, 97, 17, ItemLabel, nullptr},
+    {&F::CurrentCapacityText, "CurrentCapacityText", "    N/A", 376, 40, 145, 17, Value, "StaticText14"},
+    {&F::StaticText16, "StaticText16", " 数値調整", 424, 56, 65, 17, Adjustment, nullptr},
+    {&F::UpDown2, "UpDown2", "", 488, 56, 33, 17, 0, nullptr},
+    {&F::StaticText2, "StaticText2", " 縦帆", 0, 80, 41, 17, ItemLabel, nullptr},
+    {&F::LSailText, "LSailText", " N/A", 40, 80, 49, 17, Value, "StaticText2"},
+    {&F::StaticText4, "StaticText4", "                          基本性能", 0, 64, 265, 17, GroupHeader, nullptr},
+    {&F::StaticText5, "StaticText5", " 横帆", 88, 80, 41, 17, ItemLabel, nullptr},
+    {&F::SSailText, "SSailText", " N/A", 128, 80, 49, 17, Value, "StaticText5"},
+    {&F::StaticText6, "StaticText6", " 漕力", 176, 80, 41, 17, ItemLabel, nullptr},
+    {&F::RowText, "RowText", " N/A", 216, 80, 49, 17, Value, "StaticText6"},
+    {&F::StaticText17, "StaticText17", " 冒険", 0, 320, 41, 17, ItemLabel, nullptr},
+    {&F::ALVText, "ALVText", " N/A", 40, 320, 49, 17, Value, "StaticText17"},
+    {&F::StaticText19, "StaticText19", "                          乗船Lv", 0, 304, 265, 17, GroupHeader, nullptr},
+    {&F::CLVText, "CLVText", " N/A", 216, 320, 49, 17, Value, "StaticText21"},
+    {&F::StaticText27, "StaticText27", " 最小", 0, 152, 41, 17, ItemLabel, nullptr},
+    {&F::MinimumCabinsText, "MinimumCabinsText", " N/A", 40, 152, 49, 17, Value, "StaticText27"},
+    {&F::StaticText29, "StaticText29", "                          船倉配分", 0, 120, 265, 17, GroupHeader, nullptr},
+    {&F::StaticText30, "StaticText30", " 標準", 88, 152, 41, 17, ItemLabel, nullptr},
+    {&F::DefaultCabinsText, "DefaultCabinsText", " N/A", 128, 152, 49, 17, Value, "StaticText30"},
+    {&F::StaticText32, "StaticText32", " 最大", 176, 152, 41, 17, ItemLabel, nullptr},
+    {&F::MaximumCabinsText, "MaximumCabinsText", " N/A", 216, 152, 49, 17, Value, "StaticText32"},
+    {&F::StaticText18, "StaticText18", " 最小", 0, 184, 41, 17, ItemLabel, nullptr},
+    {&F::MinimumPortsText, "MinimumPortsText", " N/A", 40, 184, 49, 17, Value, "StaticText18"},
+    {&F::StaticText22, "StaticText22", " 標準", 88, 184, 41, 17, ItemLabel, nullptr},
+    {&F::DefaultPortsText, "DefaultPortsText", " N/A", 128, 184, 49, 17, Value, "StaticText22"},
+    {&F::StaticText25, "StaticText25", " 最大", 176, 184, 41, 17, ItemLabel, nullptr},
+    {&F::MaximumPortsText, "MaximumPortsText", " N/A", 216, 184, 49, 17, Value, "StaticText25"},
+    {&F::StaticText34, "StaticText34", "                  砲室", 0, 168, 177, 17, AllotmentLine, nullptr},
+    {&F::StaticText35, "StaticText35", "                  船室", 0, 136, 177, 17, AllotmentLine, nullptr},
+    {&F::UpDown3, "UpDown3", "", 232, 136, 33, 17, 0, nullptr},
+    {&F::CurrentCabinsText, "CurrentCabinsText", " N/A", 176, 136, 57, 17, Value, "StaticText35"},
+    {&F::UpDown4, "UpDown4", "", 232, 168, 33, 17, 0, nullptr},
+    {&F::CurrentPortsText, "CurrentPortsText", " N/A", 176, 168, 57, 17, Value, "StaticText34"},
+    {&F::StaticText38, "StaticText38", "                  倉庫", 0, 200, 177, 17, AllotmentLine, nullptr},
+    {&F::CurrentHoldText, "CurrentHoldText", " N/A", 176, 200, 89, 17, Value, "StaticText38"},
+    {&F::StaticText40, "StaticText40", "補助帆", 0, 256, 41, 17, ItemLabel, nullptr},
+    {&F::NumOfJiggerText, "NumOfJiggerText", " N/A", 40, 256, 49, 17, Value, "StaticText40"},
+    {&F::StaticText43, "StaticText43", "船首像", 88, 256, 41, 17, ItemLabel, nullptr},
+    {&F::NumOfFigureheadText, "NumOfFigureheadText", " N/A", 128, 256, 49, 17, Value, "StaticText43"},
+    {&F::StaticText44, "StaticText44", " 紋章", 176, 256, 41, 17, ItemLabel, nullptr},
+    {&F::NumOfSealText, "NumOfSealText", " N/A", 216, 256, 49, 17, Value, "StaticText44"},
+    {&F::StaticText46, "StaticText46", "船側砲", 0, 240, 41, 17, ItemLabel, nullptr},
+    {&F::CannonSlotsText, "CannonSlotsText", " N/A", 40, 240, 49, 17, Value, "StaticText46"},
+    {&F::StaticText48, "StaticText48", "                       部品スロット数", 0, 224, 265, 17, GroupHeader, nullptr},
+    {&F::StaticText49, "StaticText49", "船首砲", 88, 240, 41, 17, ItemLabel, nullptr},
+    {&F::FrontCannonSlotsText, "FrontCannonSlotsText", " N/A", 128, 240, 49, 17, Value, "StaticText49"},
+    {&F::StaticText51, "StaticText51", "船尾砲", 176, 240, 41, 17, ItemLabel, nullptr},
+    {&F::RearCannonSlotsText, "RearCannonSlotsText", " N/A", 216, 240, 49, 17, Value, "StaticText51"},
+    {&F::StaticText53, "StaticText53", " 特殊兵装", 0, 272, 65, 17, ItemLabel, nullptr},
+    {&F::NumOfWeaponText, "NumOfWeaponText", " N/A", 64, 272, 65, 17, Value, "StaticText53"},
+    {&F::StaticText55, "StaticText55", " 追加装甲", 128, 272, 65, 17, ItemLabel, nullptr},
+    {&F::NumOfArmourText, "NumOfArmourText", " N/A", 192, 272, 73, 17, Value, "StaticText55"},
+    {&F::SpeedButton1, "SpeedButton1", "×", 504, 0, 18, 18, 0, nullptr},
+    {&F::StaticText15, "StaticText15", " 交易", 88, 320, 41, 17, ItemLabel, nullptr},
+    {&F::TLVText, "TLVText", " N/A", 128, 320, 49, 17, Value, "StaticText15"},
+    {&F::StaticText21, "StaticText21", " 戦闘", 176, 320, 41, 17, ItemLabel, nullptr},
 };
 
 template <class... Ts>
@@ -201,9 +203,36 @@ TShipTabFrame::TShipTabFrame(QWidget* parent) : QWidget(parent)
         control->setObjectName(QString::fromLatin1(c.Name));
     }
 
+    // A screen reader names each value box after its label, not after the figure it shows.
+    for (const Control& c : Controls) {
+        if (c.Label == nullptr)
+            continue;
+        for (const Control& label : Controls)
+            if (std::strcmp(label.Name, c.Label) == 0)
+                (this->*std::get<TStaticText * TShipTabFrame::*>(c.Member))
+                    ->setAccessibleName(QString::fromUtf8(label.Caption).trimmed());
+    }
+
     // The spinners overlap their value boxes by a pixel; keep all of each arrow clickable.
-    for (TUpDown* spinner : {UpDown1, UpDown2, UpDown3, UpDown4})
-        spinner->raise();
+    // Tab reaches them in table order; the disabled one stays out of the chain.
+    struct SpinnerNames {
+        TUpDown* spinner;
+        const char* name;
+        const char* down;
+        const char* up;
+    };
+    const SpinnerNames spinnerNames[] = {
+        {UpDown1, "比率調整", "比率を下げる", "比率を上げる"},
+        {UpDown2, "数値調整", "数値を下げる", "数値を上げる"},
+        {UpDown3, "船室", "船室を減らす", "船室を増やす"},
+        {UpDown4, "砲室", "砲室を減らす", "砲室を増やす"},
+    };
+    for (const SpinnerNames& s : spinnerNames) {
+        s.spinner->raise();
+        s.spinner->setAccessibleName(QString::fromUtf8(s.name));
+        s.spinner->SetArrowNames(QString::fromUtf8(s.down), QString::fromUtf8(s.up));
+    }
+    UpDown2->setFocusPolicy(Qt::NoFocus);
     UpDown1->OnChangingEx = std::bind_front(&TShipTabFrame::UpDown1ChangingEx, this);
     UpDown2->OnChangingEx = std::bind_front(&TShipTabFrame::UpDown1ChangingEx, this);
     UpDown2->setEnabled(false);
@@ -213,6 +242,7 @@ TShipTabFrame::TShipTabFrame(QWidget* parent) : QWidget(parent)
     SpeedButton1->setAutoRaise(true);
     SpeedButton1->setFocusPolicy(Qt::NoFocus);
     SpeedButton1->setFont(toolkit::DesignFont(12, true));
+    SpeedButton1->setAccessibleName(QStringLiteral("タブを閉じる"));
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(SpeedButton1); });
 
     // The material list shows the window's font: it gets no font of its own.
@@ -239,6 +269,8 @@ TShipTabFrame::TShipTabFrame(QWidget* parent) : QWidget(parent)
     toolkit::ShareInheritedPalettes(this);
     // Item views report no double-click beside the lines; the viewport sees them all.
     MaterialView->viewport()->installEventFilter(this);
+    // Return on the list chooses, as a double-click does.
+    MaterialView->installEventFilter(this);
 }
 
 TShipTabFrame::~TShipTabFrame() = default;
@@ -247,6 +279,17 @@ bool TShipTabFrame::eventFilter(QObject* watched, QEvent* event)
 {
     // The type test comes first: it keeps this off a viewport that is being torn down.
     const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress && watched == MaterialView) {
+        // While a caption is edited the editor has the focus; the Return it passes on only
+        // ends the edit.
+        auto* key = static_cast<QKeyEvent*>(event);
+        const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+        if (mods == Qt::NoModifier && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            if (MaterialView->hasFocus())
+                MaterialViewDblClick(MaterialView);
+            return true;
+        }
+    }
     if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease || type == QEvent::MouseButtonDblClick)
         && watched == MaterialView->viewport()) {
         auto* mouse = static_cast<QMouseEvent*>(event);

@@ -126,6 +126,7 @@ public:
         const char* Caption; // UTF-8
         int Left, Top, Width, Height;
         QRgb Colour; // background of a static text; 0 for the other controls
+        const char* Label; // of a value box: the label box whose caption names it; else null
     };
     // The layout the constructor builds, in the designed (and tab) order.
     static std::span<const Control> Layout();

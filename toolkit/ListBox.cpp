@@ -2,6 +2,7 @@
 
 #include "toolkit/Cp932.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace toolkit {
@@ -57,6 +58,18 @@ void TListBox::mouseDoubleClickEvent(QMouseEvent* event)
         event->accept();
     if (event->button() == Qt::LeftButton)
         emit dblClick();
+}
+
+void TListBox::keyPressEvent(QKeyEvent* event)
+{
+    // Taken here rather than as the view's "activated", which means the current row: a
+    // current row that is not selected is not a selection.
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    if (mods == Qt::NoModifier && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        emit returnPressed();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
 }
 
 } // namespace toolkit

@@ -22,11 +22,14 @@ public:
 
 signals:
     void dblClick();
+    // Return or Enter: the keyboard's way to do what a double-click does.
+    void returnPressed();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 } // namespace toolkit

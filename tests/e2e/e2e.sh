@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# End to end on a real X server: the real binary, real mouse events, a window manager's close.
+# End to end on a real X server: the real binary, real mouse and key events, a window manager's close.
 # Usage: e2e.sh SHIPPLANNER WM_CLOSE DATA_DIR   (runs itself under xvfb-run when there is no display)
 set -euo pipefail
 app=$1 wm_close=$2 data=$3
@@ -82,5 +82,57 @@ for n in 1 2; do
 done
 win=$(find_window MainForm)
 echo "window opened after both messages"
+close_and_expect_exit_zero 30 "$win"
+echo "== 3. a keyboard session: open a ship, choose a material, change the build, close the tab"
+# Ship "Keys" is made so that the build the keys make shows figures that other boxes of its
+# tab show as well: cabins 4 raised twice reach the maximum 6; at -1 % the capacity of 100 is
+# 99 (its rowing power) and the hold 89 (its wave resistance); material 1 (0.6) costs 606
+# (its turning).
+mkdir -p "$work/run3/data"
+printf 'name\nFirst,1%s\nKeys,1000,,,99,606,89,,,4,4,92,0,1,1,1,,,,,,,,,,-1,,,,\n' "$(printf ',%.0s' $(seq 28))" \
+  >"$work/run3/data/ship_varietion.csv"
+printf 'name\nFirst%s\nKeys%s\n' "$(printf ',1/2/3%.0s' $(seq 11))" "$(printf ',1/2/3%.0s' $(seq 11))" \
+  >"$work/run3/data/ship_material.csv"
+(cd "$work/run3" && exec "$app") 2>/dev/null &
+pid=$!
+win=$(find_window MainForm)
+xdotool windowfocus --sync "$win" 2>/dev/null || true
+sleep 0.3
+shot() { import -window "$win" -crop 530x453+165+0 +repage "$work/$1.png"; }
+keys() { xdotool key --delay 80 "$@"; sleep 0.4; }
+shot empty
+keys End Return # select the last ship and open it
+# The frame is found by its own background colour; its left and top in the screenshot.
+origin=""
+for _ in $(seq 40); do
+  shot fresh
+  origin=$(convert "$work/fresh.png" -fill black +opaque "rgb(230,255,251)" -trim -format '%X %Y' info: | tr -d +)
+  [ "$origin" != "0 0" ] && break
+  sleep 0.25
+done
+[ "$origin" != "0 0" ] || fail "Return opened no tab"
+read -r fx fy <<<"$origin"
+# Whether, in screenshot $1, the value boxes at frame places $2,$3 and $4,$5 show the same text.
+same_text() {
+  convert "$work/$1.png" -crop "44x15+$((fx + $2 + 1))+$((fy + $3 + 1))" +repage "$work/a.png"
+  convert "$work/$1.png" -crop "44x15+$((fx + $4 + 1))+$((fy + $5 + 1))" +repage "$work/b.png"
+  [ "$(compare -metric AE "$work/a.png" "$work/b.png" null: 2>&1 || true)" = 0 ]
+}
+same_text fresh 176 136 216 152 && fail "the screenshot cannot tell 4 cabins from 6"
+keys Tab Tab Tab Tab Tab # three type boxes, the tab row, the material list
+keys Down Return         # material 1
+keys Tab Tab Right Right # past the ratio spinner to the cabins spinner: two more cabins
+keys shift+Tab Left      # back to the ratio spinner: one percent less
+shot keyed
+same_text keyed 176 136 216 152 || fail "two Right presses did not raise the cabins to 6"
+same_text keyed 376 40 216 80 || fail "one Left press did not lower the capacity to 99"
+same_text keyed 176 200 128 96 || fail "the hold is not 89"
+same_text keyed 144 32 40 96 || fail "Return on material 1 did not give the price 606"
+echo "figures after the keys: cabins 6, capacity 99, hold 89, price 606"
+keys ctrl+w
+shot closed
+changed=$(compare -metric AE "$work/empty.png" "$work/closed.png" null: 2>&1 || true)
+[ "${changed%%.*}" -lt 200 ] || fail "Ctrl+W left the tab open ($changed pixels changed)"
+echo "Ctrl+W closed the tab"
 close_and_expect_exit_zero 30 "$win"
 echo "1 passed, 0 failed"

@@ -4,6 +4,7 @@
 #include "support/Gui.h"
 #include "support/Records.h"
 #include "support/RowName.h"
+#include "support/ShipTabProbe.h"
 #include "support/TempDir.h"
 #include "toolkit/ListBox.h"
 

@@ -1,5 +1,5 @@
-// Opening a ship tab against the floor of building as many plain labels on one widget, its
-// parts, and the memory of a long, painted session of opening and closing tabs.
+// Opening a ship tab, up to its first paint, against the floor of 76 plain labels and the
+// frame's natural parts; binding a ship alone; the memory of a long, painted session.
 #include "mainwindow/MainWindow.h"
 #include "shiptab/ShipTab.h"
 #include "tests/support/Records.h"
@@ -46,25 +46,6 @@ double ResidentMiB()
     long pages = 0, resident = 0;
     statm >> pages >> resident;
     return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
-}
-
-// Leaves out tearing down and the events the build posted, which the event loop would
-// handle (and which would pile up here without it).
-void TearDown(benchmark::State& state, QWidget* page)
-{
-    state.PauseTiming();
-    delete page;
-    QCoreApplication::processEvents();
-    state.ResumeTiming();
-}
-
-// One tab opened through the list's double-click handler.
-void BM_OpenShipTab(benchmark::State& state)
-{
-    for (auto _ : state) {
-        Form->ShipListBoxDblClick(nullptr);
-        TearDown(state, Form->ShipPageControl->widget(0));
-    }
 }
 
 // Heap in use, by the allocator's own count, in MiB.
@@ -126,45 +107,6 @@ void Add76Labels(QWidget* page)
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
         label->setGeometry((i % 3) * 88, (i / 3) * 16, 49, 17);
     }
-}
-
-// Builds on a fresh page; with `timeTeardown` false the page's destruction is left out.
-template <class Build>
-void OnFreshPages(benchmark::State& state, bool timeTeardown, Build build)
-{
-    for (auto _ : state) {
-        auto* page = new QWidget;
-        build(page);
-        if (!timeTeardown)
-            state.PauseTiming();
-        delete page;
-        if (!timeTeardown)
-            state.ResumeTiming();
-    }
-}
-
-void BM_Floor76Labels(benchmark::State& state)
-{
-    OnFreshPages(state, true, Add76Labels);
-}
-
-// A frame on its page, bound to its own copy of a record.
-void BM_ShipTabFrameBound(benchmark::State& state)
-{
-    const auto record = Record();
-    OnFreshPages(state, true,
-                 [&](QWidget* page) { (new TShipTabFrame(page))->BindShip(std::make_unique<CShipDataElement>(*record)); });
-}
-
-// The same two without the teardown, for telling building from destroying.
-void BM_Floor76LabelsBuildOnly(benchmark::State& state)
-{
-    OnFreshPages(state, false, Add76Labels);
-}
-
-void BM_ShipTabFrameBuildOnly(benchmark::State& state)
-{
-    OnFreshPages(state, false, [](QWidget* page) { new TShipTabFrame(page); });
 }
 
 void BM_BindOnly(benchmark::State& state)
@@ -293,12 +235,7 @@ BENCHMARK(BM_Floor76LabelsPainted)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_NaturalPartsPainted)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_NaturalPartsWithTextsPainted)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_OpenShipTabPainted)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Floor76Labels)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_ShipTabFrameBound)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Floor76LabelsBuildOnly)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_ShipTabFrameBuildOnly)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BindOnly)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_OpenShipTab)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_OpenCloseSession)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
-// Every one- and two-byte sequence, in one order, and the file format of their decodings:
-// for each, the number of UTF-16 units, then the units, all little-endian.
+// Every one- and two-byte sequence, in one order, and the file their decodings are kept in:
+// one record of three UTF-16 units each, the count first (a sequence decodes to two at most).
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -9,6 +10,7 @@
 namespace testsupport {
 
 inline constexpr uint32_t Cp932SequenceCount = 256 + 65536;
+using Cp932Record = std::array<char16_t, 3>;
 
 inline std::string Cp932Sequence(uint32_t i)
 {
@@ -17,44 +19,23 @@ inline std::string Cp932Sequence(uint32_t i)
     return {static_cast<char>((i - 256) >> 8), static_cast<char>((i - 256) & 0xFF)};
 }
 
-inline void WriteUnits(std::FILE* out, const char16_t* units, uint32_t count)
+inline Cp932Record ToRecord(const std::u16string& text)
 {
-    const auto put16 = [&](uint32_t v) {
-        std::fputc(static_cast<int>(v & 0xFF), out);
-        std::fputc(static_cast<int>(v >> 8 & 0xFF), out);
-    };
-    put16(count & 0xFFFF);
-    put16(count >> 16);
-    for (uint32_t k = 0; k < count; ++k)
-        put16(units[k]);
+    Cp932Record r{static_cast<char16_t>(text.size()), 0, 0};
+    for (std::size_t k = 0; k < text.size() && k < 2; ++k)
+        r[k + 1] = text[k];
+    return r;
 }
 
-// Reads the decodings back; empty when the file is missing or cut short.
-inline std::vector<std::u16string> ReadUnits(const char* path)
+// Every record, or none when the file is missing or cut short.
+inline std::vector<Cp932Record> ReadRecords(const char* path)
 {
-    std::vector<std::u16string> texts;
+    std::vector<Cp932Record> records(Cp932SequenceCount);
     std::FILE* in = std::fopen(path, "rb");
-    if (in == nullptr)
-        return texts;
-    const auto get16 = [&](uint32_t& v) {
-        const int lo = std::fgetc(in), hi = std::fgetc(in);
-        v = static_cast<uint32_t>(lo) | static_cast<uint32_t>(hi) << 8;
-        return lo != EOF && hi != EOF;
-    };
-    for (uint32_t i = 0, lo = 0, hi = 0; i < Cp932SequenceCount && get16(lo) && get16(hi); ++i) {
-        std::u16string text(lo | hi << 16, u'\0');
-        for (char16_t& unit : text) {
-            uint32_t v = 0;
-            if (!get16(v))
-                break;
-            unit = static_cast<char16_t>(v);
-        }
-        texts.push_back(std::move(text));
-    }
-    std::fclose(in);
-    if (texts.size() != Cp932SequenceCount)
-        texts.clear();
-    return texts;
+    const bool whole = in != nullptr && std::fread(records.data(), sizeof(Cp932Record), records.size(), in) == records.size();
+    if (in != nullptr)
+        std::fclose(in);
+    return whole ? records : std::vector<Cp932Record>{};
 }
 
 } // namespace testsupport

@@ -32,12 +32,12 @@ bool StartsACharacterWithOwnReading(const std::string& bytes)
 
 TEST(Cp932WindowsTest, DecodesEverySequenceAsLinuxDoes)
 {
-    const std::vector<std::u16string> linux = testsupport::ReadUnits(SHIPPLANNER_CP932_REFERENCE);
+    const std::vector<testsupport::Cp932Record> linux = testsupport::ReadRecords(SHIPPLANNER_CP932_REFERENCE);
     ASSERT_EQ(linux.size(), testsupport::Cp932SequenceCount) << "no reference " << SHIPPLANNER_CP932_REFERENCE;
     uint32_t differences = 0, unexplained = 0;
     for (uint32_t i = 0; i < testsupport::Cp932SequenceCount; ++i) {
         const std::string bytes = testsupport::Cp932Sequence(i);
-        if (toolkit::DecodeCp932(bytes) == linux[i])
+        if (testsupport::ToRecord(toolkit::DecodeCp932(bytes)) == linux[i])
             continue;
         ++differences;
         if (!StartsACharacterWithOwnReading(bytes) && ++unexplained <= 20)

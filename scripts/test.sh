@@ -16,6 +16,10 @@ if [ "$preset" = windows ]; then
   cmake --preset dev >/dev/null
   cmake --build --preset dev --target cp932_reference
   build/tests/cp932_reference build-windows/cp932-linux.bin
+  # Wine makes its prefix on the first start, which takes longer than a test may: make it now.
+  export WINEPREFIX="$PWD/build-windows/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  /usr/lib/wine/wine64 wineboot --init
+  /usr/lib/wine/wineserver -w
 fi
 if [ "$preset" = asan ]; then
   export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:halt_on_error=1"

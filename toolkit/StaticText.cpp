@@ -11,8 +11,7 @@ namespace {
 
 // A box with an accessible name of its own (a value box named after its label) reads as
 // that name with the shown figure as its value and description; any other box reads as its
-// caption. The
-// leading blanks only place the text, so a reader gets it trimmed.
+// caption. The leading blanks only place the text, so a reader gets it trimmed.
 class StaticTextAccessible : public QAccessibleWidget {
 public:
     explicit StaticTextAccessible(TStaticText* box) : QAccessibleWidget(box, QAccessible::StaticText) {}

@@ -3,6 +3,7 @@
 #include "shipdata/Cshipdatamanagemer.h"
 #include "shiptab/ShipTab.h"
 #include "toolkit/Application.h"
+#include "toolkit/CentredBox.h"
 #include "toolkit/Cp932.h"
 #include "toolkit/ListBox.h"
 
@@ -86,7 +87,12 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent)
         connect(shortcut, &QShortcut::activated, this, [this] { CloseCurrentTab(); });
     }
 
-    ShipDataManager = std::make_unique<CShipDataManager>("./data/ship_varietion.csv", "./data/ship_material.csv");
+    {
+        // The window owns the catalogue and shows what it reports while it loads, under any
+        // application object.
+        const toolkit::MessageBoxScope boxes;
+        ShipDataManager = std::make_unique<CShipDataManager>("./data/ship_varietion.csv", "./data/ship_material.csv");
+    }
 
     // The create event comes after construction: at the first show, or from the event loop.
     QCoreApplication::postEvent(this, new QEvent(CreateEventType));

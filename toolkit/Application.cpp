@@ -2,7 +2,6 @@
 
 #include "toolkit/CentredBox.h"
 #include "toolkit/Cp932.h"
-#include "toolkit/MessageBox.h"
 
 #include <QMessageBox>
 
@@ -39,9 +38,6 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
     QFont::insertSubstitutions(QString::fromUtf8(DesignFontFamily),
                                {QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック"),
                                 QStringLiteral("Noto Sans CJK JP")});
-    // The data layer's messages appear as message boxes, unless someone watches them already.
-    if (MessageSink previous = SetMessageSink(ShowMessageBox))
-        SetMessageSink(std::move(previous));
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event)

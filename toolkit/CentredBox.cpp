@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QScreen>
 
+#include <utility>
+
 namespace toolkit {
 
 void ShowMessageBox(const std::string& text)
@@ -12,6 +14,16 @@ void ShowMessageBox(const std::string& text)
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), FromCp932(text),
                     QMessageBox::Ok);
     ExecCentred(box);
+}
+
+MessageBoxScope::MessageBoxScope() : Previous(SetMessageSink({}))
+{
+    SetMessageSink(Previous ? Previous : MessageSink(ShowMessageBox));
+}
+
+MessageBoxScope::~MessageBoxScope()
+{
+    SetMessageSink(std::move(Previous));
 }
 
 int ExecCentred(QMessageBox& box)

@@ -1,4 +1,6 @@
 #pragma once
+#include "toolkit/MessageBox.h"
+
 #include <QMessageBox>
 
 #include <string>
@@ -8,6 +10,19 @@ namespace toolkit {
 int ExecCentred(QMessageBox& box);
 
 // The one-line message as the program shows it: no icon, one OK button, the application's
-// name as title, centred. The application installs it as the message sink.
+// name as title, centred.
 void ShowMessageBox(const std::string& text);
+
+// While it lives, the one-line messages of code without widgets appear as message boxes,
+// unless a sink is installed already (a test or a tool that watches them).
+class MessageBoxScope {
+public:
+    MessageBoxScope();
+    ~MessageBoxScope();
+    MessageBoxScope(const MessageBoxScope&) = delete;
+    MessageBoxScope& operator=(const MessageBoxScope&) = delete;
+
+private:
+    MessageSink Previous;
+};
 } // namespace toolkit

@@ -41,16 +41,23 @@ QString FromCp932(const std::string& bytes)
     if (!decoder.isValid())
         return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
     QString text = decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    // The decoder keeps a lead byte at the very end back for a trail byte that never comes:
-    // show it as U+FFFD, as a bad byte anywhere else, so that "A" and "A\x81" look different.
-    std::size_t i = 0;
-    while (i + 1 < bytes.size())
-        i += IsCp932LeadByte(static_cast<unsigned char>(bytes[i])) &&
-                     IsCp932TrailByte(static_cast<unsigned char>(bytes[i + 1]))
-                 ? 2
-                 : 1;
-    if (i + 1 == bytes.size() && IsCp932LeadByte(static_cast<unsigned char>(bytes[i])))
-        text += QChar(QChar::ReplacementCharacter);
+    // ICU gives one character for each character or bad byte, but shows a bad single byte as
+    // the invisible U+001A and keeps a lead byte at the very end back for a trail byte that
+    // never comes. Show every bad byte as U+FFFD, so that a user sees where a name is damaged.
+    qsizetype k = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++k) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        const bool lead = IsCp932LeadByte(b);
+        const bool pair = lead && i + 1 < bytes.size() && IsCp932TrailByte(static_cast<unsigned char>(bytes[i + 1]));
+        if (k == text.size()) {
+            if (lead && i + 1 == bytes.size())
+                text += QChar(QChar::ReplacementCharacter);
+            break;
+        }
+        if (b >= 0x80 && ((lead && !pair) || text.at(k) == QChar(0x1A)))
+            text[k] = QChar(QChar::ReplacementCharacter);
+        i += pair ? 2 : 1;
+    }
     return text;
 }
 
@@ -68,14 +75,10 @@ bool IsCp932(const std::string& bytes)
 {
     if (std::all_of(bytes.begin(), bytes.end(), [](char b) { return static_cast<unsigned char>(b) < 0x80; }))
         return true; // ASCII is itself in code page 932, and most texts are
-    // Stateless, so that a lead byte at the very end counts as the error it is.
-    thread_local QStringDecoder decoder(Cp932Name, QStringDecoder::Flag::Stateless);
-    if (!decoder.isValid())
-        return true; // FromCp932 then shows every byte as a character of its own
-    decoder.resetState();
-    // decode() is lazy: the work, and the error, happen when its result becomes a QString.
-    const QString decoded = decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    return !decoder.hasError();
+    // Judged by what a user sees, not by the decoder's error flag: Qt 6.4 resets an ICU
+    // decoder's converter but not its error count, so the flag would stay set for every text
+    // after a bad one, and ICU reads the bytes 0xA0 and 0xFD to 0xFF as U+001A without an error.
+    return !FromCp932(bytes).contains(QChar(QChar::ReplacementCharacter));
 }
 #endif
 

@@ -27,11 +27,8 @@ bool DecodeOne(const char* bytes, int length, std::u16string& out)
 
 std::u16string DecodeCp932(std::string_view bytes)
 {
-    // Character by character, bad bytes replaced as the Linux decoder (ICU) replaces them, so
-    // that a damaged name looks the same on both: a lead and a trail byte that make no
-    // character are one U+FFFD; a lead byte before a byte that cannot follow it, and a single
-    // byte that is no character, are U+001A; a lead byte at the very end is U+FFFD. The system
-    // would otherwise replace them by characters of its own choosing, or drop them.
+    // Character by character, every byte that forms no character as U+FFFD, as on Linux: the
+    // system would otherwise replace them by characters of its own choosing, or drop them.
     std::u16string text;
     text.reserve(bytes.size());
     for (std::size_t i = 0; i < bytes.size();) {
@@ -41,17 +38,14 @@ std::u16string DecodeCp932(std::string_view bytes)
             ++i;
         } else if (!IsCp932LeadByte(b)) {
             if (!DecodeOne(bytes.data() + i, 1, text))
-                text.push_back(u'\x1A');
+                text.push_back(u'\xFFFD');
             ++i;
-        } else if (i + 1 == bytes.size()) {
-            text.push_back(u'\xFFFD');
-            ++i;
-        } else if (IsCp932TrailByte(static_cast<unsigned char>(bytes[i + 1]))) {
+        } else if (i + 1 < bytes.size() && IsCp932TrailByte(static_cast<unsigned char>(bytes[i + 1]))) {
             if (!DecodeOne(bytes.data() + i, 2, text))
                 text.push_back(u'\xFFFD');
             i += 2;
-        } else {
-            text.push_back(u'\x1A');
+        } else { // a lead byte at the very end, or before a byte that cannot follow it
+            text.push_back(u'\xFFFD');
             ++i;
         }
     }

@@ -6,7 +6,7 @@
 
 namespace toolkit {
 
-// Bytes that are no code page 932 character are replaced as the Linux decoder replaces them.
+// Every byte that forms no code page 932 character becomes U+FFFD, as on Linux.
 std::u16string DecodeCp932(std::string_view bytes);
 // Whether every byte belongs to a code page 932 character.
 bool IsValidCp932(std::string_view bytes);

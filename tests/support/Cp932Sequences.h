@@ -1,6 +1,8 @@
 #pragma once
-// Every one- and two-byte sequence, in one order, and the file their decodings are kept in:
-// one record of three UTF-16 units each, the count first (a sequence decodes to two at most).
+// Every one- and two-byte sequence, then every two-byte sequence followed by "x" (whatever a
+// bad pair does, the letter after it must come out), in one order, and the file their
+// decodings are kept in: one record of four UTF-16 units each, the count first (a sequence
+// decodes to three at most).
 #include <array>
 #include <cstdint>
 #include <cstdio>
@@ -9,20 +11,24 @@
 
 namespace testsupport {
 
-inline constexpr uint32_t Cp932SequenceCount = 256 + 65536;
-using Cp932Record = std::array<char16_t, 3>;
+inline constexpr uint32_t Cp932SequenceCount = 256 + 2 * 65536;
+using Cp932Record = std::array<char16_t, 4>;
 
 inline std::string Cp932Sequence(uint32_t i)
 {
     if (i < 256)
         return std::string(1, static_cast<char>(i));
-    return {static_cast<char>((i - 256) >> 8), static_cast<char>((i - 256) & 0xFF)};
+    const uint32_t pair = (i - 256) & 0xFFFF;
+    std::string bytes{static_cast<char>(pair >> 8), static_cast<char>(pair & 0xFF)};
+    if (i >= 256 + 65536)
+        bytes += 'x';
+    return bytes;
 }
 
 inline Cp932Record ToRecord(const std::u16string& text)
 {
-    Cp932Record r{static_cast<char16_t>(text.size()), 0, 0};
-    for (std::size_t k = 0; k < text.size() && k < 2; ++k)
+    Cp932Record r{static_cast<char16_t>(text.size()), 0, 0, 0};
+    for (std::size_t k = 0; k < text.size() && k < 3; ++k)
         r[k + 1] = text[k];
     return r;
 }

@@ -1,5 +1,6 @@
 // The system's code page 932 decoder against what the Linux decoder (ICU, through Qt) makes
-// of every one- and two-byte sequence; the reference file comes from cp932_reference.
+// of every one- and two-byte sequence, and of every pair before a letter; the reference file
+// comes from cp932_reference.
 #include "support/Cp932Sequences.h"
 #include "toolkit/Cp932Bytes.h"
 #include "toolkit/Cp932Windows.h"

@@ -41,6 +41,9 @@ constexpr QRgb Adjustment = qRgb(255, 255, 0);
 constexpr QRgb Value = qRgb(255, 255, 255);
 constexpr QRgb FrameBackground = qRgb(230, 255, 251);
 constexpr QRgb MaterialViewBackground = qRgb(191, 255, 244);
+// As the designed list's lines: the header and all eleven lines fit its height in every style
+// (the Windows style would add two pixels to each, and a scroll bar).
+constexpr int MaterialLineHeight = 13;
 
 using F = TShipTabFrame;
 
@@ -253,6 +256,8 @@ TShipTabFrame::TShipTabFrame(QWidget* parent) : QWidget(parent)
     header->setSectionsClickable(false);
     header->setSectionsMovable(false);
     header->setStretchLastSection(false);
+    // The designed widths in every style: the Windows style's minimum section is wider than 50.
+    header->setMinimumSectionSize(20);
     MaterialView->setColumnWidth(0, 86);
     for (int column = 1; column < 4; ++column)
         MaterialView->setColumnWidth(column, 50);
@@ -352,6 +357,8 @@ void TShipTabFrame::BindShip(std::unique_ptr<CShipDataElement> record)
             QString::fromStdString(shiptab::MaterialFigure(slot.Strength)),
         });
         line->setFlags(line->flags() | Qt::ItemIsEditable);
+        for (int column = 0; column < 4; ++column)
+            line->setSizeHint(column, QSize(0, MaterialLineHeight));
         lines.append(line);
     }
     MaterialView->addTopLevelItems(lines);

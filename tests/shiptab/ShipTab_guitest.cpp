@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QTabWidget>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -173,6 +174,10 @@ TEST_F(ShipTabTest, MaterialListHoldsElevenLinesAndNoSelection)
     EXPECT_EQ(view()->topLevelItem(0)->text(3), "-2");
     EXPECT_TRUE(view()->selectionModel()->selectedIndexes().isEmpty());
     EXPECT_EQ(frame->MaterialText->text(), Utf8("  鉄張り"));
+    // All eleven at once, in every style.
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(view()->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(view()->horizontalScrollBar()->isVisible());
 }
 
 struct StartCase {

@@ -1,35 +1,56 @@
 #!/usr/bin/env bash
 # Starts the real program on a virtual X display, saves pictures of its window and closes it:
 # docs/main-window.png right after start, docs/ship-tab.png after opening the first ship.
+# With "windows", the Windows program under Wine (Qt's windows platform, a window manager on
+# the display): docs/windows-main-window.png and docs/windows-ship-tab.png.
+# Usage: scripts/screenshot.sh [windows]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-./scripts/setup.sh
-cmake --preset dev >/dev/null
-cmake --build --preset dev --target shipplanner >/dev/null
+prefix=docs/
+if [ "${1:-}" = windows ]; then
+  SHIPPLANNER_QT_WINDOWS=$(./scripts/setup.sh windows-gui)
+  export SHIPPLANNER_QT_WINDOWS WINEPATH="Z:$SHIPPLANNER_QT_WINDOWS/bin" WINEDEBUG=-all
+  export WINEPREFIX="$PWD/build-windows-gui/wine" WINEDLLOVERRIDES="mscoree,mshtml="
+  cmake --preset windows-gui >/dev/null
+  cmake --build --preset windows-gui --target shipplanner >/dev/null
+  program=(/usr/lib/wine/wine64 build-windows-gui/shipplanner.exe)
+  prefix=docs/windows-
+else
+  ./scripts/setup.sh
+  cmake --preset dev >/dev/null
+  cmake --build --preset dev --target shipplanner >/dev/null
+  program=(./build/shipplanner)
+fi
 
 display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
-app=""
+app="" wm=""
 cleanup() {
   [ -n "$app" ] && kill "$app" 2>/dev/null || true
+  [ -n "$wm" ] && kill "$wm" 2>/dev/null || true
   kill "$xvfb" 2>/dev/null || true
 }
 trap cleanup EXIT
 export DISPLAY="$display"
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+if [ "${1:-}" = windows ]; then
+  openbox >/dev/null 2>&1 &
+  wm=$!
+  /usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1
+fi
 
-./build/shipplanner &
+"${program[@]}" 2>/dev/null &
 app=$!
-win=$(timeout 20 xdotool search --sync --onlyvisible --name '^MainForm$' | head -n 1)
-sleep 0.5
+win=$(timeout 60 xdotool search --sync --onlyvisible --name '^MainForm$' | head -n 1)
+sleep 1
 mkdir -p docs
-import -window "$win" docs/main-window.png
+import -window "$win" "${prefix}main-window.png"
 
 # Double-click the first entry of the ship list (it starts at the window's top left corner).
 xdotool mousemove --window "$win" 30 5 click --repeat 2 --delay 80 1
-sleep 0.7
-import -window "$win" docs/ship-tab.png
+sleep 1
+import -window "$win" "${prefix}ship-tab.png"
 
 kill "$app"; wait "$app" 2>/dev/null || true; app=""
-echo "saved docs/main-window.png and docs/ship-tab.png"
+echo "saved ${prefix}main-window.png and ${prefix}ship-tab.png"

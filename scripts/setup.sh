@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs what building, testing and showing the program needs on Debian 12; with "arm64",
 # also the aarch64 cross toolchain, qemu and the arm64 libraries of the arm64 leg; with
-# "windows", MinGW-w64, Wine and GoogleTest's sources for the Windows leg.
-# Idempotent: returns at once when everything is present. Usage: scripts/setup.sh [arm64|windows]
+# "windows", MinGW-w64, Wine and GoogleTest's sources for the Windows leg; with "windows-gui" also
+# a window manager for Wine's windows, NSIS, and Qt for Windows, built once from Debian's source
+# into a cache (scripts/qt-windows.sh), whose folder it prints.
+# Idempotent: returns at once when everything is present. Usage: scripts/setup.sh [arm64|windows|windows-gui]
 set -euo pipefail
 
 PACKAGES=(
@@ -22,6 +24,7 @@ ARM64_PACKAGES=(
   libgtest-dev:arm64 libgmock-dev:arm64 libbenchmark-dev:arm64 libxcb1-dev:arm64
 )
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64 googletest)
+WINDOWS_GUI_PACKAGES=("${WINDOWS_PACKAGES[@]}" openbox nsis)
 
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
@@ -36,6 +39,8 @@ if [ "${1:-}" = arm64 ]; then
   fi
 elif [ "${1:-}" = windows ]; then
   wanted+=("${WINDOWS_PACKAGES[@]}")
+elif [ "${1:-}" = windows-gui ]; then
+  wanted+=("${WINDOWS_GUI_PACKAGES[@]}")
 fi
 
 # dpkg-query prints one status per installed architecture; "pkg:arm64" asks for that one
@@ -44,8 +49,11 @@ missing=()
 for p in "${wanted[@]}"; do
   dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null | grep -qx 'install ok installed' || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-echo "setup: installing ${missing[*]}" >&2
-$SUDO apt-get update -qq
-$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "setup: installing ${missing[*]}" >&2
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+if [ "${1:-}" = windows-gui ]; then
+  exec "$(dirname "$0")/qt-windows.sh"
+fi

@@ -35,9 +35,12 @@ QFont DesignFont(int pixelHeight, bool bold)
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
+    // Windows names the designed font in English outside Japan; a Windows without it has
+    // Yu Gothic UI or Meiryo UI.
     QFont::insertSubstitutions(QString::fromUtf8(DesignFontFamily),
-                               {QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック"),
-                                QStringLiteral("Noto Sans CJK JP")});
+                               {QStringLiteral("MS PGothic"), QStringLiteral("Yu Gothic UI"),
+                                QStringLiteral("Meiryo UI"), QStringLiteral("IPAPGothic"),
+                                QStringLiteral("IPA Pゴシック"), QStringLiteral("Noto Sans CJK JP")});
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event)

@@ -36,7 +36,8 @@ QFont DesignFont(int pixelHeight, bool bold = false);
 
 class TApplication : public QApplication {
 public:
-    // Also maps the designed font onto IPA P Gothic, so Japanese shows at the designed size.
+    // Also maps the designed font onto what stands in for it where it is missing (IPA P Gothic
+    // on Linux), so Japanese shows at the designed size.
     TApplication(int& argc, char** argv);
 
     // Catches what escapes a handler at the point Qt dispatches events.

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # End to end on a real X server: the real binary, real mouse and key events, a window manager's close.
-# Usage: e2e.sh SHIPPLANNER WM_CLOSE DATA_DIR   (runs itself under xvfb-run when there is no display)
+# Usage: e2e.sh SHIPPLANNER WM_CLOSE DATA_DIR   (runs itself under xvfb-run on a display of its own)
 set -euo pipefail
 app=$1 wm_close=$2 data=$3
 
@@ -10,9 +10,15 @@ if [ -z "${E2E_INSIDE:-}" ]; then
 fi
 
 work=$(mktemp -d)
-pid=""
+pid="" wm=""
+# A window manager when asked (E2E_WINDOW_MANAGER): Wine waits for one whenever it hides a window.
+if [ -n "${E2E_WINDOW_MANAGER:-}" ]; then
+  $E2E_WINDOW_MANAGER >/dev/null 2>&1 &
+  wm=$!
+fi
 cleanup() {
   [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+  [ -n "$wm" ] && kill "$wm" 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT

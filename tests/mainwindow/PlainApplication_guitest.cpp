@@ -21,8 +21,10 @@ TEST(PlainApplicationTest, ReportsAMissingFileInABox)
 
 int main(int argc, char** argv)
 {
+#ifndef _WIN32
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();

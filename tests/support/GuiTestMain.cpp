@@ -1,4 +1,5 @@
-// main() for the GUI tests: a real QApplication on the offscreen platform.
+// main() for the GUI tests: a real QApplication, on the offscreen platform on Linux and on the
+// platform a user runs on Windows.
 #include "toolkit/Application.h"
 
 #include <gtest/gtest.h>
@@ -8,8 +9,10 @@
 int main(int argc, char** argv)
 {
     // Test discovery runs this binary without the test's environment.
+#ifndef _WIN32
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     testing::InitGoogleTest(&argc, argv);
     toolkit::TApplication app(argc, argv);
     return RUN_ALL_TESTS();

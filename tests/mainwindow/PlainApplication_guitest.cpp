@@ -5,8 +5,6 @@
 #include "support/Gui.h"
 #include "support/TempDir.h"
 
-#include <QApplication>
-
 #include <gtest/gtest.h>
 
 TEST(PlainApplicationTest, ReportsAMissingFileInABox)
@@ -17,15 +15,4 @@ TEST(PlainApplicationTest, ReportsAMissingFileInABox)
     ModalWatcher boxes;
     const TMainForm form;
     EXPECT_EQ(boxes.texts, QStringList{QString::fromUtf8("船材質ファイル名が無効: ./data/ship_material.csv")});
-}
-
-int main(int argc, char** argv)
-{
-#ifndef _WIN32
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-#endif
-    testing::InitGoogleTest(&argc, argv);
-    QApplication app(argc, argv);
-    return RUN_ALL_TESTS();
 }

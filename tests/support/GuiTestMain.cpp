@@ -1,5 +1,6 @@
-// main() for the GUI tests: a real QApplication, on the offscreen platform on Linux and on the
-// platform a user runs on Windows.
+// main() for the GUI tests: the program's application object (a plain QApplication with
+// SHIPPLANNER_PLAIN_APPLICATION, as a tool that embeds the window has), on the offscreen
+// platform on Linux and on the platform a user runs on Windows.
 #include "toolkit/Application.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,10 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
 #endif
     testing::InitGoogleTest(&argc, argv);
+#ifdef SHIPPLANNER_PLAIN_APPLICATION
+    QApplication app(argc, argv);
+#else
     toolkit::TApplication app(argc, argv);
+#endif
     return RUN_ALL_TESTS();
 }

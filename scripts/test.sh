@@ -35,7 +35,7 @@ if [[ "$preset" = windows* ]]; then
   if [ "$preset" = windows-gui ]; then
     # The GUI tests show real windows: on a virtual display, under a window manager (Wine
     # waits for one whenever it hides a window).
-    exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset -nolisten tcp" \
+    exec tests/e2e/with-xvfb.sh "-screen 0 1024x768x24 -noreset" \
       bash -c "openbox >/dev/null 2>&1 & $session"
   fi
   exec bash -c "$session"

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # End to end on a real X server: the real binary, real mouse and key events, a window manager's close.
-# Usage: e2e.sh SHIPPLANNER WM_CLOSE DATA_DIR   (runs itself under xvfb-run on a display of its own)
+# Usage: e2e.sh SHIPPLANNER WM_CLOSE DATA_DIR   (runs itself on an X server of its own)
 set -euo pipefail
 app=$1 wm_close=$2 data=$3
 
 if [ -z "${E2E_INSIDE:-}" ]; then
   # -noreset: the server must not reset between our short-lived clients.
-  E2E_INSIDE=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset -nolisten tcp" "$0" "$@"
+  E2E_INSIDE=1 exec "$(dirname "$0")/with-xvfb.sh" "-screen 0 1024x768x24 -noreset" "$0" "$@"
 fi
 
 work=$(mktemp -d)

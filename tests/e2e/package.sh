@@ -6,7 +6,7 @@ set -euo pipefail
 [ "$(id -u)" -eq 0 ] || { echo "skipped: needs root"; exit 77; }
 source=$1
 if [ -z "${PACKAGE_TEST_INSIDE:-}" ]; then
-  PACKAGE_TEST_INSIDE=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" "$@"
+  PACKAGE_TEST_INSIDE=1 exec "$(dirname "$0")/with-xvfb.sh" "-screen 0 1024x768x24" "$0" "$@"
 fi
 fail() { echo "FAIL: $*" >&2; exit 1; }
 export DEBIAN_FRONTEND=noninteractive

@@ -2,11 +2,11 @@
 # The Windows installer's round trip under Wine, in a Windows prefix of its own: builds the
 # installer, installs it silently, starts the program from its Start menu entry until the
 # window maps, uninstalls it and checks that nothing of it is left, in files or registry.
-# Usage: windows-installer.sh SOURCE_DIR WM_CLOSE   (runs itself under xvfb-run)
+# Usage: windows-installer.sh SOURCE_DIR WM_CLOSE   (runs itself on an X server of its own)
 set -euo pipefail
 source=$1 wm_close=$2
 if [ -z "${INSTALLER_TEST_INSIDE:-}" ]; then
-  INSTALLER_TEST_INSIDE=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset -nolisten tcp" "$0" "$@"
+  INSTALLER_TEST_INSIDE=1 exec "$(dirname "$0")/with-xvfb.sh" "-screen 0 1024x768x24 -noreset" "$0" "$@"
 fi
 fail() { echo "FAIL: $*" >&2; exit 1; }
 wine=/usr/lib/wine/wine64

@@ -33,8 +33,15 @@ int main(int argc, char** argv)
     ev.type = Atom(c, "WM_PROTOCOLS");
     ev.data.data32[0] = Atom(c, "WM_DELETE_WINDOW");
     ev.data.data32[1] = XCB_CURRENT_TIME;
-    xcb_send_event(c, 0, ev.window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&ev));
-    xcb_flush(c);
+    const xcb_void_cookie_t sent =
+        xcb_send_event_checked(c, 0, ev.window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&ev));
+    // Waits until the server has handled the request: on a busy server, closing at once may drop it.
+    xcb_generic_error_t* error = xcb_request_check(c, sent);
     xcb_disconnect(c);
+    if (error != nullptr) {
+        std::fprintf(stderr, "wm_close: the server refused the message (error %d)\n", error->error_code);
+        std::free(error);
+        return 1;
+    }
     return 0;
 }

@@ -1,19 +1,25 @@
 #include "mainwindow/MainWindow.h"
 
 #include "shipdata/Cshipdatamanagemer.h"
+#include "shiptab/BuildText.h"
 #include "shiptab/ShipTab.h"
 #include "toolkit/Application.h"
 #include "toolkit/CentredBox.h"
 #include "toolkit/Cp932.h"
 #include "toolkit/ListBox.h"
 
+#include <QApplication>
 #include <QCheckBox>
-#include <QCoreApplication>
+#include <QClipboard>
 #include <QEvent>
+#include <QMenu>
 #include <QResizeEvent>
 #include <QShortcut>
 #include <QToolButton>
 #include <QTabWidget>
+
+#include <string_view>
+#include <unordered_map>
 
 TMainForm* MainForm = nullptr;
 
@@ -21,7 +27,15 @@ namespace {
 constexpr int ClientWidth = 695;
 constexpr int ClientHeight = 453;
 constexpr int PageControlWidth = 530;
+// A paste that refuses more rows than this names the first ones and counts the rest.
+constexpr std::size_t RefusalsNamed = 20;
 const QEvent::Type CreateEventType = static_cast<QEvent::Type>(QEvent::registerEventType());
+
+TShipTabFrame* FrameOf(QWidget* page)
+{
+    return page == nullptr ? nullptr
+                           : page->findChild<TShipTabFrame*>(QStringLiteral("ShipTabFrame"), Qt::FindDirectChildrenOnly);
+}
 } // namespace
 
 ShipType ShipTypeOf(int32_t a, int32_t t, int32_t c)
@@ -86,6 +100,23 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent)
         auto* shortcut = new QShortcut(keys, this);
         connect(shortcut, &QShortcut::activated, this, [this] { CloseCurrentTab(); });
     }
+
+    const auto addShortcut = [this](const QKeySequence& keys, void (TMainForm::*action)()) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, action);
+    };
+    for (const QKeySequence& keys : QKeySequence::keyBindings(QKeySequence::Copy))
+        addShortcut(keys, &TMainForm::Copy);
+    addShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &TMainForm::CopyAllTabs);
+    for (const QKeySequence& keys : QKeySequence::keyBindings(QKeySequence::Paste))
+        addShortcut(keys, &TMainForm::PasteBuilds);
+
+    ShipListBox->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ShipListBox, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QMenu menu(this);
+        menu.addAction(QStringLiteral("コピー"), this, &TMainForm::CopyShipList)->setShortcut(QKeySequence::Copy);
+        menu.addAction(QStringLiteral("ビルドを貼り付け"), this, &TMainForm::PasteBuilds)->setShortcut(QKeySequence::Paste);
+        menu.exec(ShipListBox->viewport()->mapToGlobal(at));
+    });
 
     {
         // The window owns the catalogue and shows what it reports while it loads, under any
@@ -168,10 +199,12 @@ void TMainForm::ShipListBoxDblClick(QObject*)
     std::string name;
     if (!ShipListBox->SelectedEntry(name))
         return;
-    const CShipDataElement* found = ShipDataManager->FindElement(name);
-    if (found == nullptr)
-        return;
+    if (const CShipDataElement* found = ShipDataManager->FindElement(name))
+        OpenShip(*found, std::nullopt);
+}
 
+void TMainForm::OpenShip(const CShipDataElement& ship, const std::optional<shiptab::Build>& build)
+{
     // Built under the tab control, hidden until it is a tab: its widgets then get the fonts and
     // palettes they keep from the start, instead of all of them resolving theirs again when
     // the sheet moves into the control.
@@ -180,8 +213,8 @@ void TMainForm::ShipListBoxDblClick(QObject*)
     auto* frame = new TShipTabFrame(sheet);
     frame->move(0, 0);
     // Bound before it is shown, so it is never seen empty; the tab owns its own copy.
-    frame->BindShip(std::make_unique<CShipDataElement>(*found));
-    const QString shown = toolkit::FromCp932Shown(name);
+    frame->BindShip(std::make_unique<CShipDataElement>(ship), build);
+    const QString shown = toolkit::FromCp932Shown(ship.Name);
     sheet->setAccessibleName(shown);
     QString caption = shown;
     caption.replace(QLatin1Char('&'), QLatin1String("&&"));
@@ -191,9 +224,62 @@ void TMainForm::ShipListBoxDblClick(QObject*)
 
 void TMainForm::CloseCurrentTab()
 {
-    QWidget* page = ShipPageControl->currentWidget();
-    if (page == nullptr)
-        return;
-    if (auto* frame = page->findChild<TShipTabFrame*>(QStringLiteral("ShipTabFrame"), Qt::FindDirectChildrenOnly))
+    if (TShipTabFrame* frame = FrameOf(ShipPageControl->currentWidget()))
         frame->SpeedButton1Click(frame->SpeedButton1);
+}
+
+void TMainForm::CopyShipList()
+{
+    // Each entry as a freshly opened tab of it: the first record of its name, at its start.
+    std::unordered_map<std::string_view, const CShipDataElement*> byName;
+    byName.reserve(static_cast<std::size_t>(ShipDataManager->GetCount()));
+    for (int i = 0; i < ShipDataManager->GetCount(); ++i) {
+        const CShipDataElement* ship = ShipDataManager->GetElement(i);
+        byName.try_emplace(ship->Name, ship);
+    }
+    QString rows;
+    for (int row = 0; row < ShipListBox->count(); ++row) {
+        const auto found = byName.find(ShipListBox->EntryAt(row));
+        if (found != byName.end())
+            rows += shiptab::BuildRow(*found->second, shiptab::StartingBuild(*found->second));
+    }
+    shiptab::PutBuildsOnClipboard(rows);
+}
+
+void TMainForm::Copy()
+{
+    if (ShipListBox->hasFocus())
+        CopyShipList();
+    else if (TShipTabFrame* frame = FrameOf(ShipPageControl->currentWidget()))
+        frame->CopyBuild();
+}
+
+void TMainForm::CopyAllTabs()
+{
+    QString rows;
+    for (int i = 0; i < ShipPageControl->count(); ++i)
+        if (const TShipTabFrame* frame = FrameOf(ShipPageControl->widget(i)); frame && frame->Record())
+            rows += shiptab::BuildRow(*frame->Record(), frame->CurrentBuild());
+    if (!rows.isEmpty())
+        shiptab::PutBuildsOnClipboard(rows);
+}
+
+void TMainForm::PasteBuilds()
+{
+    const shiptab::PastedRows pasted = shiptab::ReadBuilds(QGuiApplication::clipboard()->text(), *ShipDataManager);
+    if (!pasted.Builds.empty()) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        for (const shiptab::PastedBuild& b : pasted.Builds)
+            OpenShip(*b.Ship, b.Asked);
+        QApplication::restoreOverrideCursor();
+    }
+    if (pasted.Refused.empty())
+        return;
+    QString text = QStringLiteral("貼り付けたビルドのうち %1 行は開けませんでした。").arg(pasted.Refused.size());
+    for (std::size_t i = 0; i < pasted.Refused.size() && i < RefusalsNamed; ++i)
+        text += QStringLiteral("\n%1 行目: %2").arg(pasted.Refused[i].Line).arg(pasted.Refused[i].Why);
+    if (pasted.Refused.size() > RefusalsNamed)
+        text += QStringLiteral("\nほか %1 行").arg(pasted.Refused.size() - RefusalsNamed);
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text, QMessageBox::Ok, this);
+    toolkit::ExecCentred(box);
 }

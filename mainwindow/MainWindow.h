@@ -3,10 +3,16 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QTabWidget;
+class CShipDataElement;
 class CShipDataManager;
+
+namespace shiptab {
+struct Build;
+}
 
 
 namespace toolkit {
@@ -35,6 +41,14 @@ public:
     void ShipTypeCheckBoxClick(QObject* sender);
     void ShipListBoxDblClick(QObject* sender);
 
+    // Builds as text on the clipboard. Copy (Ctrl+C): the listed ships when the list has the
+    // focus, else the current tab's build; Ctrl+Shift+C: every open tab's, in tab order; paste
+    // (Ctrl+V): a tab for each pasted build, and one message box for the rows it cannot open.
+    void Copy();
+    void CopyShipList();
+    void CopyAllTabs();
+    void PasteBuilds();
+
     void setVisible(bool visible) override;
 
 protected:
@@ -46,6 +60,8 @@ private:
     bool Created = false;
 
     void RunCreateEvent();
+    // Opens a tab on its own copy of the record, with the given build or the ship's own start.
+    void OpenShip(const CShipDataElement& ship, const std::optional<shiptab::Build>& build);
     // Ctrl+W and Ctrl+F4: what the current tab's close button does.
     void CloseCurrentTab();
     void UpdateShipList();

@@ -1,13 +1,16 @@
 #include "shiptab/ShipTab.h"
 
+#include "shiptab/BuildText.h"
 #include "shiptab/Calculator.h"
 #include "toolkit/Application.h"
 #include "toolkit/Cp932.h"
 #include "toolkit/PageControl.h"
 #include "toolkit/Palette.h"
 
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QTabWidget>
 #include <QToolButton>
@@ -16,20 +19,6 @@
 #include <cstring>
 #include <functional>
 #include <vector>
-
-std::string MaterialNames[MaterialCount] = {
-    "\x90\x65\x95\xfb",                                 // 親方
-    "\x83\x56\x81\x5b\x83\x5f\x81\x5b",                 // シーダー
-    "\x83\x8c\x83\x62\x83\x68\x83\x70\x83\x43\x83\x93", // レッドパイン
-    "\x83\x72\x81\x5b\x83\x60",                         // ビーチ
-    "\x83\x47\x83\x8b\x83\x80",                         // エルム
-    "\x83\x60\x81\x5b\x83\x4e",                         // チーク
-    "\x83\x49\x81\x5b\x83\x4e",                         // オーク
-    "\x83\x7d\x83\x7a\x83\x4b\x83\x6a\x81\x5b",         // マホガニー
-    "\x93\xba\x92\xa3\x82\xe8",                         // 銅張り
-    "\x83\x8d\x81\x5b\x83\x59\x83\x45\x83\x62\x83\x68", // ローズウッド
-    "\x93\x53\x92\xa3\x82\xe8",                         // 鉄張り
-};
 
 namespace {
 
@@ -134,15 +123,58 @@ struct Overloaded : Ts... {
 template <class... Ts>
 Overloaded(Ts...) -> Overloaded<Ts...>;
 
-// Figure texts are ASCII, so they skip the code page decoder.
-void SetAscii(QLabel* label, const std::string& text)
-{
-    label->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
-}
+// Which text each box shows. Figure texts are ASCII, so they skip the code page decoder.
+struct BoxText {
+    TStaticText* TShipTabFrame::*Box;
+    shiptab::box::Text Text;
+};
+namespace box = shiptab::box;
+// Written once, at binding, in the designed order.
+constexpr BoxText FixedBoxes[] = {
+    {&F::RowText, box::RowText},
+    {&F::SlueText, box::SlueText},
+    {&F::ResistiveWaveText, box::ResistiveWaveText},
+    {&F::ArmouredText, box::ArmouredText},
+    {&F::MinimumCabinsText, box::MinimumCabinsText},
+    {&F::DefaultCabinsText, box::DefaultCabinsText},
+    {&F::MaximumCabinsText, box::MaximumCabinsText},
+    {&F::MinimumPortsText, box::MinimumPortsText},
+    {&F::DefaultPortsText, box::DefaultPortsText},
+    {&F::MaximumPortsText, box::MaximumPortsText},
+    {&F::CannonSlotsText, box::CannonSlotsText},
+    {&F::FrontCannonSlotsText, box::FrontCannonSlotsText},
+    {&F::RearCannonSlotsText, box::RearCannonSlotsText},
+    {&F::NumOfJiggerText, box::NumOfJiggerText},
+    {&F::NumOfFigureheadText, box::NumOfFigureheadText},
+    {&F::NumOfSealText, box::NumOfSealText},
+    {&F::NumOfWeaponText, box::NumOfWeaponText},
+    {&F::NumOfArmourText, box::NumOfArmourText},
+    {&F::ALVText, box::ALVText},
+    {&F::TLVText, box::TLVText},
+    {&F::CLVText, box::CLVText},
+};
+// Written by every recalculation, in the designed order.
+constexpr BoxText CalculatedBoxes[] = {
+    {&F::CurrentCapacityText, box::CurrentCapacityText},
+    {&F::CurrentCabinsText, box::CurrentCabinsText},
+    {&F::CurrentPortsText, box::CurrentPortsText},
+    {&F::CurrentHoldText, box::CurrentHoldText},
+    {&F::MaterialText, box::MaterialText},
+    {&F::PriceText, box::PriceText},
+    {&F::LSailText, box::LSailText},
+    {&F::SSailText, box::SSailText},
+    {&F::StrengthText, box::StrengthText},
+    {&F::PercentText, box::PercentText},
+};
 
-void SetFigure(QLabel* label, int32_t value)
+void WriteBoxes(TShipTabFrame& frame, std::span<const BoxText> boxes, const shiptab::TabTexts& texts)
 {
-    SetAscii(label, shiptab::FigureText(value));
+    for (const BoxText& b : boxes) {
+        const std::string& text = texts[b.Text];
+        (frame.*b.Box)->setText(b.Text == box::MaterialText
+                                    ? toolkit::FromCp932(text)
+                                    : QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    }
 }
 
 QPalette WithColour(QPalette palette, QPalette::ColorRole role, QRgb colour)
@@ -308,43 +340,17 @@ bool TShipTabFrame::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void TShipTabFrame::BindShip(std::unique_ptr<CShipDataElement> record)
+void TShipTabFrame::BindShip(std::unique_ptr<CShipDataElement> record, std::optional<shiptab::Build> build)
 {
     if (!record)
         return;
     Ship = std::move(record);
     const CShipDataElement& ship = *Ship;
+    Current = build ? *build : shiptab::StartingBuild(ship);
 
-    // A default outside the material kinds starts on material 0, as an empty column does.
-    const bool known = ship.DefaultMaterial >= -1 && ship.DefaultMaterial < MaterialCount - 1;
-    MaterialIndex = known ? ship.DefaultMaterial + 1 : 0;
-    Percent = 0;
-    CurrentCabins = ship.DefaultCabins;
-    CurrentPorts = ship.DefaultPorts;
-    BaseCapacity = shiptab::BaseCapacity(ship.DefaultCabins, ship.DefaultPorts, ship.DefaultHold);
-
-    ShipNameText->setText(QStringLiteral("  ") + toolkit::FromCp932Shown(ship.Name));
-    SetFigure(RowText, ship.Row);
-    SetFigure(SlueText, ship.Slue);
-    SetFigure(ResistiveWaveText, ship.ResistiveWave);
-    SetFigure(ArmouredText, ship.Armoured);
-    SetFigure(MinimumCabinsText, shiptab::CabinMinimum(ship.DefaultCabins, ship.MinimumCabinsBase));
-    SetFigure(DefaultCabinsText, ship.DefaultCabins);
-    SetFigure(MaximumCabinsText, shiptab::CabinMaximum(ship.DefaultCabins));
-    SetFigure(MinimumPortsText, shiptab::PortMinimum(ship.DefaultPorts));
-    SetFigure(DefaultPortsText, ship.DefaultPorts);
-    SetFigure(MaximumPortsText, shiptab::PortMaximum(ship.DefaultPorts));
-    SetFigure(CannonSlotsText, ship.CannonSlots);
-    SetFigure(FrontCannonSlotsText, ship.FrontCannonSlots);
-    SetFigure(RearCannonSlotsText, ship.RearCannonSlots);
-    SetFigure(NumOfJiggerText, ship.NumOfJigger);
-    SetFigure(NumOfFigureheadText, ship.NumOfFigurehead);
-    SetFigure(NumOfSealText, ship.NumOfSeal);
-    SetFigure(NumOfWeaponText, ship.NumOfWeapon);
-    SetFigure(NumOfArmourText, ship.NumOfArmour);
-    SetFigure(ALVText, ship.ALV);
-    SetFigure(TLVText, ship.TLV);
-    SetFigure(CLVText, ship.CLV);
+    const shiptab::TabTexts texts = shiptab::TextsOf(ship, Current);
+    ShipNameText->setText(QStringLiteral("  ") + toolkit::FromCp932Shown(texts[box::ShipNameText]));
+    WriteBoxes(*this, FixedBoxes, texts);
 
     QList<QTreeWidgetItem*> lines;
     lines.reserve(MaterialCount);
@@ -364,6 +370,21 @@ void TShipTabFrame::BindShip(std::unique_ptr<CShipDataElement> record)
     MaterialView->addTopLevelItems(lines);
 
     Recalculate();
+}
+
+void TShipTabFrame::CopyBuild() const
+{
+    if (Ship)
+        shiptab::PutBuildsOnClipboard(shiptab::BuildRow(*Ship, Current));
+}
+
+void TShipTabFrame::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu menu(this);
+    QAction* copy = menu.addAction(QStringLiteral("コピー"), this, &TShipTabFrame::CopyBuild);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setEnabled(Ship != nullptr);
+    menu.exec(event->globalPos());
 }
 
 void TShipTabFrame::SpeedButton1Click(QObject*)
@@ -396,7 +417,7 @@ void TShipTabFrame::MaterialViewDblClick(QObject*)
         index = std::min(index, i.row());
     if (index < 0 || index >= MaterialCount || !Ship)
         return;
-    MaterialIndex = index;
+    Current.Material = index;
     Recalculate();
 }
 
@@ -407,9 +428,9 @@ void TShipTabFrame::UpDown1ChangingEx(QObject*, bool& AllowChange, short, TUpDow
     if (!Ship)
         return;
     if (Direction == updUp)
-        Percent = shiptab::WrapAdd(Percent, 1);
+        Current.Percent = shiptab::WrapAdd(Current.Percent, 1);
     else if (Direction == updDown)
-        Percent = shiptab::WrapSub(Percent, 1);
+        Current.Percent = shiptab::WrapSub(Current.Percent, 1);
     Recalculate();
 }
 
@@ -419,10 +440,10 @@ void TShipTabFrame::UpDown3ChangingEx(QObject*, bool& AllowChange, short, TUpDow
     if (!Ship)
         return;
     if (Direction == updUp)
-        CurrentCabins = shiptab::StepUpTo(CurrentCabins, shiptab::CabinMaximum(Ship->DefaultCabins));
+        Current.Cabins = shiptab::StepUpTo(Current.Cabins, shiptab::CabinMaximum(Ship->DefaultCabins));
     else if (Direction == updDown)
-        CurrentCabins =
-            shiptab::StepDownTo(CurrentCabins, shiptab::CabinMinimum(Ship->DefaultCabins, Ship->MinimumCabinsBase));
+        Current.Cabins =
+            shiptab::StepDownTo(Current.Cabins, shiptab::CabinMinimum(Ship->DefaultCabins, Ship->MinimumCabinsBase));
     Recalculate();
 }
 
@@ -432,28 +453,14 @@ void TShipTabFrame::UpDown4ChangingEx(QObject*, bool& AllowChange, short, TUpDow
     if (!Ship)
         return;
     if (Direction == updUp)
-        CurrentPorts = shiptab::StepUpTo(CurrentPorts, shiptab::PortMaximum(Ship->DefaultPorts));
+        Current.Ports = shiptab::StepUpTo(Current.Ports, shiptab::PortMaximum(Ship->DefaultPorts));
     else if (Direction == updDown)
-        CurrentPorts = shiptab::StepDownTo(CurrentPorts, shiptab::PortMinimum(Ship->DefaultPorts));
+        Current.Ports = shiptab::StepDownTo(Current.Ports, shiptab::PortMinimum(Ship->DefaultPorts));
     Recalculate();
 }
 
 void TShipTabFrame::Recalculate()
 {
-    if (!Ship)
-        return;
-    const MaterialSlot& slot = Ship->Materials[MaterialIndex];
-    CurrentCapacity = shiptab::CurrentCapacity(Percent, BaseCapacity);
-
-    SetFigure(CurrentCapacityText, CurrentCapacity);
-    SetFigure(CurrentCabinsText, CurrentCabins);
-    SetFigure(CurrentPortsText, CurrentPorts);
-    SetFigure(CurrentHoldText, shiptab::Hold(CurrentCapacity, CurrentCabins, CurrentPorts));
-    // From the names table, never from a line's caption, which the user may have edited.
-    MaterialText->setText(toolkit::FromCp932("  " + MaterialNames[MaterialIndex]));
-    SetFigure(PriceText, shiptab::ShownPrice(Ship->Price, slot.PriceFactor, Percent));
-    SetAscii(LSailText, shiptab::MaterialFigureText(slot.LSail));
-    SetAscii(SSailText, shiptab::MaterialFigureText(slot.SSail));
-    SetAscii(StrengthText, shiptab::MaterialFigureText(slot.Strength));
-    SetAscii(PercentText, shiptab::PercentText(Percent));
+    if (Ship)
+        WriteBoxes(*this, CalculatedBoxes, shiptab::TextsOf(*Ship, Current));
 }

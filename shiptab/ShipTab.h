@@ -2,6 +2,7 @@
 // The frame shown in every ship tab: the ship's fixed figures, the build calculator and the
 // material list, bound once to the tab's own copy of a ship record.
 #include "shipdata/Cshipdatamanagemer.h"
+#include "shiptab/TabTexts.h"
 #include "toolkit/StaticText.h"
 #include "toolkit/UpDown.h"
 
@@ -10,15 +11,13 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <variant>
 
 class QToolButton;
 class QTreeWidget;
-
-// Display names of the material kinds, code page 932 bytes; index = material kind.
-extern std::string MaterialNames[MaterialCount];
 
 class TShipTabFrame : public QWidget {
     Q_OBJECT
@@ -105,10 +104,17 @@ public:
     TStaticText* TLVText = nullptr;
     TStaticText* StaticText21 = nullptr;
 
-    // Takes the tab's own copy of a ship: sets the starting build, writes the fixed figures,
-    // fills the material list and works out the rest. Meant to be called once, before the
-    // frame is shown; a null record leaves the frame unbound.
-    void BindShip(std::unique_ptr<CShipDataElement> record);
+    // Takes the tab's own copy of a ship: sets the build (the ship's starting one unless given),
+    // writes the fixed figures, fills the material list and works out the rest. Meant to be
+    // called once, before the frame is shown; a null record leaves the frame unbound. A given
+    // build must be one the tab's controls reach (see shiptab::CabinReach).
+    void BindShip(std::unique_ptr<CShipDataElement> record, std::optional<shiptab::Build> build = {});
+
+    // The bound ship (null before binding) and the build the tab shows now.
+    const CShipDataElement* Record() const { return Ship.get(); }
+    const shiptab::Build& CurrentBuild() const { return Current; }
+    // Puts the tab's build on the clipboard as a row of text under its header row.
+    void CopyBuild() const;
 
     // Event handlers; the sender is ignored.
     void SpeedButton1Click(QObject* Sender);
@@ -133,6 +139,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     friend struct TShipTabFrameProbe; // tests and the fuzz target read the calculator state
@@ -140,10 +147,5 @@ private:
     void Recalculate();
 
     std::unique_ptr<CShipDataElement> Ship;
-    int32_t MaterialIndex = 0;
-    int32_t Percent = 0;
-    int32_t BaseCapacity = 0;
-    int32_t CurrentCabins = 0;
-    int32_t CurrentPorts = 0;
-    int32_t CurrentCapacity = 0;
+    shiptab::Build Current;
 };

@@ -33,6 +33,12 @@ bool TListBox::SelectedEntry(std::string& bytes) const
     return true;
 }
 
+std::string TListBox::EntryAt(int row) const
+{
+    const QByteArray raw = item(row)->data(Qt::UserRole).toByteArray();
+    return std::string(raw.constData(), static_cast<std::size_t>(raw.size()));
+}
+
 // Qt clears a single selection when the empty area is clicked; the list keeps it.
 void TListBox::mousePressEvent(QMouseEvent* event)
 {

@@ -17,6 +17,8 @@ public:
     void AddEntry(const std::string& bytes);
     // The selected entry's original bytes; false when nothing is selected.
     bool SelectedEntry(std::string& bytes) const;
+    // The original bytes of the entry in `row` (0 to count() - 1).
+    std::string EntryAt(int row) const;
 
     int ItemHeight = 12;
 

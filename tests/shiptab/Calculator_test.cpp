@@ -1,5 +1,6 @@
 #include "shiptab/Calculator.h"
 #include "shiptab/Extended.h"
+#include "shiptab/TabTexts.h"
 #include "support/RowName.h"
 
 #include "shipdata/Cshipdatamanagemer.h"
@@ -12,6 +13,8 @@
 #include <cstring>
 #include <iostream>
 #include <limits>
+#include <random>
+#include <set>
 
 using namespace shiptab;
 
@@ -228,6 +231,34 @@ TEST(StepTest, NeverPassesItsOwnBoundAndNeverPullsBack)
     EXPECT_EQ(StepUpTo(7, 10), 8);
 }
 
+// What a paste accepts is what the spinners reach: every value that steps from the start reach.
+TEST(ReachTest, IsWhatStepsFromTheStartReach)
+{
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int32_t> small(-12, 12);
+    for (int i = 0; i < 2000; ++i) {
+        CShipDataElement ship("", nullptr);
+        ship.DefaultCabins = small(random), ship.MinimumCabinsBase = small(random), ship.DefaultPorts = small(random);
+        const int32_t lows[] = {CabinMinimum(ship.DefaultCabins, ship.MinimumCabinsBase), PortMinimum(ship.DefaultPorts)};
+        const int32_t highs[] = {CabinMaximum(ship.DefaultCabins), PortMaximum(ship.DefaultPorts)};
+        const int32_t starts[] = {ship.DefaultCabins, ship.DefaultPorts};
+        const Range reach[] = {CabinReach(ship), PortReach(ship)};
+        for (int k = 0; k < 2; ++k) {
+            std::set<int32_t> seen{starts[k]}, next = seen;
+            while (!next.empty()) {
+                std::set<int32_t> found;
+                for (int32_t v : next)
+                    for (int32_t w : {StepUpTo(v, highs[k]), StepDownTo(v, lows[k])})
+                        if (seen.insert(w).second)
+                            found.insert(w);
+                next = found;
+            }
+            for (int32_t v = -40; v <= 40; ++v)
+                ASSERT_EQ(reach[k].Holds(v), seen.count(v) == 1) << "start " << starts[k] << ", value " << v;
+        }
+    }
+}
+
 // --- texts ---------------------------------------------------------------------------------
 
 struct TextCase {
@@ -306,7 +337,7 @@ INSTANTIATE_TEST_SUITE_P(
 namespace {
 
 // A build: its price (or base capacity), its material's factor, its ratio.
-struct Build {
+struct Sample {
     int32_t figure;
     double factor;
     int32_t percent;
@@ -314,7 +345,7 @@ struct Build {
 
 // figures x materials x percents, the figure slowest.
 template <class Figure, class Percent>
-Build Grid(uint64_t i, Figure figure, Percent percent, uint64_t percents)
+Sample Grid(uint64_t i, Figure figure, Percent percent, uint64_t percents)
 {
     return {figure(i / (percents * MaterialCount)), MaterialPriceFactors[i / percents % MaterialCount],
             percent(i % percents)};
@@ -323,7 +354,7 @@ Build Grid(uint64_t i, Figure figure, Percent percent, uint64_t percents)
 constexpr int32_t Ends[] = {Min32, Min32 + 1, -101, -2, -1, 0, 1, 2, 101, Max32 - 1, Max32};
 
 // Figures of every size; one in four with any double as its factor (NaN, infinite, subnormal, huge).
-Build Random(uint64_t i)
+Sample Random(uint64_t i)
 {
     uint64_t z = (i + 1) * 0x9E3779B97F4A7C15u; // splitmix64
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9u;
@@ -378,7 +409,7 @@ TEST(SameAsX87Test, EveryBuildSet)
     struct Set {
         const char* name;
         uint64_t count, step;
-        Build (*build)(uint64_t);
+        Sample (*build)(uint64_t);
         uint64_t hash;
     };
     const Set sets[] = {
@@ -397,7 +428,7 @@ TEST(SameAsX87Test, EveryBuildSet)
     for (const Set& set : sets) {
         uint64_t hash = 0xCBF29CE484222325u, differences = 0;
         for (uint64_t i = 0; i < set.count; i += set.step) {
-            const Build b = set.build(i);
+            const Sample b = set.build(i);
             const int32_t price = ShownPrice(b.figure, b.factor, b.percent);
             const int32_t capacity = CurrentCapacity(b.percent, b.figure);
             hash = ((hash ^ static_cast<uint32_t>(price)) * 0x100000001B3u ^ static_cast<uint32_t>(capacity)) *

@@ -1,5 +1,6 @@
 #pragma once
 // Reads the calculator state a ship tab frame keeps private; for tests and the fuzz target.
+#include "shiptab/Calculator.h"
 #include "shiptab/ShipTab.h"
 
 #include <QLabel>
@@ -7,12 +8,19 @@
 
 struct TShipTabFrameProbe {
     static const CShipDataElement* Ship(const TShipTabFrame& f) { return f.Ship.get(); }
-    static int32_t MaterialIndex(const TShipTabFrame& f) { return f.MaterialIndex; }
-    static int32_t Percent(const TShipTabFrame& f) { return f.Percent; }
-    static int32_t BaseCapacity(const TShipTabFrame& f) { return f.BaseCapacity; }
-    static int32_t CurrentCabins(const TShipTabFrame& f) { return f.CurrentCabins; }
-    static int32_t CurrentPorts(const TShipTabFrame& f) { return f.CurrentPorts; }
-    static int32_t CurrentCapacity(const TShipTabFrame& f) { return f.CurrentCapacity; }
+    static int32_t MaterialIndex(const TShipTabFrame& f) { return f.Current.Material; }
+    static int32_t Percent(const TShipTabFrame& f) { return f.Current.Percent; }
+    static int32_t CurrentCabins(const TShipTabFrame& f) { return f.Current.Cabins; }
+    static int32_t CurrentPorts(const TShipTabFrame& f) { return f.Current.Ports; }
+    // The frame keeps no capacity of its own: it is the calculator's, from the bound ship.
+    static int32_t BaseCapacity(const TShipTabFrame& f)
+    {
+        return shiptab::BaseCapacity(f.Ship->DefaultCabins, f.Ship->DefaultPorts, f.Ship->DefaultHold);
+    }
+    static int32_t CurrentCapacity(const TShipTabFrame& f)
+    {
+        return shiptab::CurrentCapacity(f.Current.Percent, BaseCapacity(f));
+    }
 };
 
 namespace testsupport {

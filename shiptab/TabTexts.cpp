@@ -3,6 +3,7 @@
 #include "shiptab/Calculator.h"
 
 #include <algorithm>
+#include <utility>
 
 std::string MaterialNames[MaterialCount] = {
     "\x90\x65\x95\xfb",                                 // 親方
@@ -19,6 +20,29 @@ std::string MaterialNames[MaterialCount] = {
 };
 
 namespace shiptab {
+
+namespace {
+// The fixed boxes that show a figure of the record as it is.
+constexpr std::pair<box::Text, int32_t CShipDataElement::*> RecordFigures[] = {
+    {box::RowText, &CShipDataElement::Row},
+    {box::SlueText, &CShipDataElement::Slue},
+    {box::ResistiveWaveText, &CShipDataElement::ResistiveWave},
+    {box::ArmouredText, &CShipDataElement::Armoured},
+    {box::DefaultCabinsText, &CShipDataElement::DefaultCabins},
+    {box::DefaultPortsText, &CShipDataElement::DefaultPorts},
+    {box::CannonSlotsText, &CShipDataElement::CannonSlots},
+    {box::FrontCannonSlotsText, &CShipDataElement::FrontCannonSlots},
+    {box::RearCannonSlotsText, &CShipDataElement::RearCannonSlots},
+    {box::NumOfJiggerText, &CShipDataElement::NumOfJigger},
+    {box::NumOfFigureheadText, &CShipDataElement::NumOfFigurehead},
+    {box::NumOfSealText, &CShipDataElement::NumOfSeal},
+    {box::NumOfWeaponText, &CShipDataElement::NumOfWeapon},
+    {box::NumOfArmourText, &CShipDataElement::NumOfArmour},
+    {box::ALVText, &CShipDataElement::ALV},
+    {box::TLVText, &CShipDataElement::TLV},
+    {box::CLVText, &CShipDataElement::CLV},
+};
+} // namespace
 
 Build StartingBuild(const CShipDataElement& ship)
 {
@@ -44,27 +68,12 @@ TabTexts TextsOf(const CShipDataElement& ship, const Build& build)
     t[box::LSailText] = MaterialFigureText(slot.LSail);
     t[box::SSailText] = MaterialFigureText(slot.SSail);
     t[box::StrengthText] = MaterialFigureText(slot.Strength);
-    t[box::RowText] = FigureText(ship.Row);
-    t[box::SlueText] = FigureText(ship.Slue);
-    t[box::ResistiveWaveText] = FigureText(ship.ResistiveWave);
-    t[box::ArmouredText] = FigureText(ship.Armoured);
     t[box::MinimumCabinsText] = FigureText(CabinMinimum(ship.DefaultCabins, ship.MinimumCabinsBase));
-    t[box::DefaultCabinsText] = FigureText(ship.DefaultCabins);
     t[box::MaximumCabinsText] = FigureText(CabinMaximum(ship.DefaultCabins));
     t[box::MinimumPortsText] = FigureText(PortMinimum(ship.DefaultPorts));
-    t[box::DefaultPortsText] = FigureText(ship.DefaultPorts);
     t[box::MaximumPortsText] = FigureText(PortMaximum(ship.DefaultPorts));
-    t[box::CannonSlotsText] = FigureText(ship.CannonSlots);
-    t[box::FrontCannonSlotsText] = FigureText(ship.FrontCannonSlots);
-    t[box::RearCannonSlotsText] = FigureText(ship.RearCannonSlots);
-    t[box::NumOfJiggerText] = FigureText(ship.NumOfJigger);
-    t[box::NumOfFigureheadText] = FigureText(ship.NumOfFigurehead);
-    t[box::NumOfSealText] = FigureText(ship.NumOfSeal);
-    t[box::NumOfWeaponText] = FigureText(ship.NumOfWeapon);
-    t[box::NumOfArmourText] = FigureText(ship.NumOfArmour);
-    t[box::ALVText] = FigureText(ship.ALV);
-    t[box::TLVText] = FigureText(ship.TLV);
-    t[box::CLVText] = FigureText(ship.CLV);
+    for (const auto& [text, field] : RecordFigures)
+        t[text] = FigureText(ship.*field);
     return t;
 }
 

@@ -11,8 +11,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -206,6 +209,32 @@ TEST(CopyPasteTest, OpensTheSameBuildAgain)
         Window::press(Qt::Key_C, Ctrl);
         EXPECT_EQ(QGuiApplication::clipboard()->text(), copied);
     }
+}
+
+// The context menus' items do what the keys do.
+TEST(ContextMenuTest, CopyAndPasteAsTheKeysDo)
+{
+    Window w;
+    w.open(1);
+    const auto choose = [](QWidget* target, const char* item) {
+        QTimer::singleShot(0, [item] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            for (QAction* action : menu->actions())
+                if (action->text() == QString::fromUtf8(item))
+                    action->trigger();
+            menu->close();
+        });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 20), target->mapToGlobal(QPoint(20, 20)));
+        QApplication::sendEvent(target, &event);
+    };
+    const QString minus = Row("Minus", "親方|+0%|10|6|-30|-14|1000|1|2|3", "1|3|1");
+    choose(w.frame(), "コピー");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), Header + minus);
+    choose(w.list->viewport(), "ビルドを貼り付け");
+    EXPECT_EQ(w.form->ShipPageControl->count(), 2);
+    choose(w.list->viewport(), "コピー");
+    EXPECT_EQ(QGuiApplication::clipboard()->text().count('\n'), 4) << "the header and the three listed ships";
 }
 
 } // namespace

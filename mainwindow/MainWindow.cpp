@@ -95,15 +95,13 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent)
     connect(ShipListBox, &toolkit::TListBox::dblClick, this, [this] { ShipListBoxDblClick(ShipListBox); });
     connect(ShipListBox, &toolkit::TListBox::returnPressed, this, [this] { ShipListBoxDblClick(ShipListBox); });
 
-    // The keyboard's "×": the current tab's own close button handler does the closing.
-    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_F4)}) {
-        auto* shortcut = new QShortcut(keys, this);
-        connect(shortcut, &QShortcut::activated, this, [this] { CloseCurrentTab(); });
-    }
-
     const auto addShortcut = [this](const QKeySequence& keys, void (TMainForm::*action)()) {
         connect(new QShortcut(keys, this), &QShortcut::activated, this, action);
     };
+    // The keyboard's "×": the current tab's own close button handler does the closing.
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_F4)})
+        addShortcut(keys, &TMainForm::CloseCurrentTab);
+    // Builds as text; a caption being edited takes these keys for its own text first.
     for (const QKeySequence& keys : QKeySequence::keyBindings(QKeySequence::Copy))
         addShortcut(keys, &TMainForm::Copy);
     addShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &TMainForm::CopyAllTabs);

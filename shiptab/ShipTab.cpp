@@ -346,7 +346,8 @@ void TShipTabFrame::BindShip(std::unique_ptr<CShipDataElement> record, std::opti
         return;
     Ship = std::move(record);
     const CShipDataElement& ship = *Ship;
-    Current = build ? *build : shiptab::StartingBuild(ship);
+    const bool chosen = build && build->Material >= 0 && build->Material < MaterialCount;
+    Current = chosen ? *build : shiptab::StartingBuild(ship);
 
     const shiptab::TabTexts texts = shiptab::TextsOf(ship, Current);
     ShipNameText->setText(QStringLiteral("  ") + toolkit::FromCp932Shown(texts[box::ShipNameText]));

@@ -107,7 +107,8 @@ public:
     // Takes the tab's own copy of a ship: sets the build (the ship's starting one unless given),
     // writes the fixed figures, fills the material list and works out the rest. Meant to be
     // called once, before the frame is shown; a null record leaves the frame unbound. A given
-    // build must be one the tab's controls reach (see shiptab::CabinReach).
+    // build should be one the tab's controls reach (see shiptab::CabinReach); one without a
+    // material kind is not taken.
     void BindShip(std::unique_ptr<CShipDataElement> record, std::optional<shiptab::Build> build = {});
 
     // The bound ship (null before binding) and the build the tab shows now.

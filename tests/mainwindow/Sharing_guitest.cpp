@@ -1,27 +1,13 @@
-#include "mainwindow/MainWindow.h"
-
-#include "shiptab/ShipTab.h"
-#include "support/Gui.h"
-#include "support/Records.h"
+#include "mainwindow/KeyWindow.h"
 #include "support/RowName.h"
-#include "support/ShipTabProbe.h"
-#include "support/TempDir.h"
-#include "toolkit/ListBox.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QMenu>
-#include <QTabWidget>
-#include <QTest>
 #include <QTimer>
-#include <QTreeWidget>
-
-#include <gtest/gtest.h>
 
 #include <functional>
-#include <memory>
 #include <random>
 
 namespace {
@@ -54,48 +40,14 @@ QString Row(const std::string& name, const std::string& calculated, const std::s
     return Cells(name + "|" + calculated + "|1|1|1|1|5|10|15|3|6|9|1|1|1|1|1|1|1|1|" + levels);
 }
 
-struct Window {
-    Window()
-    {
-        form->show();
-        form->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    }
-    TShipTabFrame* frame(int i = -1) const
-    {
-        QWidget* page = i < 0 ? form->ShipPageControl->currentWidget() : form->ShipPageControl->widget(i);
-        return page ? page->findChild<TShipTabFrame*>("ShipTabFrame") : nullptr;
-    }
-    void open(int row) { RealDoubleClick(list->viewport(), list->visualItemRect(list->item(row)).center()); }
-    void material(int line)
-    {
-        QTreeWidget* view = frame()->MaterialView;
-        RealDoubleClick(view->viewport(), view->visualItemRect(view->topLevelItem(line)).center());
-    }
-    // Clicks on a spinner's right arrow for a positive count, its left one for a negative.
-    void step(TUpDown* TShipTabFrame::*spinner, int count)
-    {
-        TUpDown* s = frame()->*spinner;
-        for (int i = 0; i < std::abs(count); ++i)
-            RealClick(s, QPoint(s->width() * (count > 0 ? 3 : 1) / 4, s->height() / 2));
-    }
-    static void press(Qt::Key key, Qt::KeyboardModifiers mods)
-    {
-        QTest::keyClick(QApplication::focusWidget(), key, mods);
-        QCoreApplication::processEvents();
-    }
-    static bool Write(const TempDir& dir)
-    {
-        testsupport::WriteCatalogue(dir, Ships, "\n");
-        return true;
-    }
+using testsupport::Window;
 
-    TempDir dir;
-    bool written = Write(dir);
-    WorkingDirectory cwd{dir.path()};
-    std::unique_ptr<TMainForm> form = std::make_unique<TMainForm>();
-    toolkit::TListBox* list = form->ShipListBox;
-};
+// Clicks on a spinner's right arrow for a positive count, its left one for a negative.
+void Step(Window& w, TUpDown* TShipTabFrame::*spinner, int count)
+{
+    for (int i = 0; i < std::abs(count); ++i)
+        w.arrow(spinner, count > 0);
+}
 
 constexpr Qt::KeyboardModifiers Ctrl = Qt::ControlModifier, CtrlShift = Qt::ControlModifier | Qt::ShiftModifier;
 
@@ -109,7 +61,7 @@ class CopyTest : public testing::TestWithParam<CopyRow> {};
 
 TEST_P(CopyTest, PutsTheShownTextsOnTheClipboard)
 {
-    Window w;
+    Window w{Ships};
     QGuiApplication::clipboard()->setText("before");
     GetParam().prepare(w);
     Window::press(Qt::Key_C, GetParam().mods);
@@ -121,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         CopyRow{"ChangedBuildWithMissingMaterialFigures",
                 [](Window& w) {
-                    w.open(0), w.material(1), w.step(&TShipTabFrame::UpDown1, 5), w.step(&TShipTabFrame::UpDown3, 2);
+                    w.open(0), w.line(1, true), Step(w, &TShipTabFrame::UpDown1, 5), Step(w, &TShipTabFrame::UpDown3, 2);
                     w.frame()->MaterialView->setFocus();
                 },
                 Ctrl, Row("Alpha", "シーダー|+5%|12|6|19|37|630|?|?|?", "3|2|1")},
@@ -130,13 +82,13 @@ INSTANTIATE_TEST_SUITE_P(
         CopyRow{"NameWithQuoteAndTabIsQuoted", [](Window& w) { w.open(2), w.frame()->setFocus(); }, Ctrl,
                 Row("\"Say \"\"Hi\"\"|x\"", "親方|+0%|10|6|20|36|1000|1|2|3", "1|1|3")},
         CopyRow{"EveryTabInTabOrderFromTheList",
-                [](Window& w) { w.open(0), w.step(&TShipTabFrame::UpDown1, 1), w.open(1), w.list->setFocus(); },
+                [](Window& w) { w.open(0), Step(w, &TShipTabFrame::UpDown1, 1), w.open(1), w.list->setFocus(); },
                 CtrlShift,
                 Row("Alpha", "親方|+1%|10|6|20|36|1010|1|2|3", "3|2|1")
                     + Row("Minus", "親方|+0%|10|6|-30|-14|1000|1|2|3", "1|3|1")},
         CopyRow{"ShipListAfterTheFilterAtTheirStart",
                 [](Window& w) {
-                    w.open(0), w.step(&TShipTabFrame::UpDown1, 3);
+                    w.open(0), Step(w, &TShipTabFrame::UpDown1, 3);
                     RealClick(w.form->TradeShipCheckBox, QPoint(5, 8));
                     w.list->setFocus();
                 },
@@ -155,7 +107,7 @@ class PasteTest : public testing::TestWithParam<PasteRow> {};
 
 TEST_P(PasteTest, OpensTheGoodRowsAndReportsTheRestTogether)
 {
-    Window w;
+    Window w{Ships};
     QString text = Cells(GetParam().text);
     text.chop(1);
     QGuiApplication::clipboard()->setText(text);
@@ -189,32 +141,29 @@ INSTANTIATE_TEST_SUITE_P(
 // Whatever build a tab shows, its copy pasted back opens a tab that shows the same.
 TEST(CopyPasteTest, OpensTheSameBuildAgain)
 {
-    Window w;
+    Window w{Ships};
     std::mt19937 random(11);
     const auto clicks = [&](int most) { return std::uniform_int_distribution<int>(-most, most)(random); };
     for (int i = 0; i < 12; ++i) {
         w.open(i % 2);
-        w.material(std::uniform_int_distribution<int>(0, MaterialCount - 1)(random));
-        w.step(&TShipTabFrame::UpDown1, clicks(6));
-        w.step(&TShipTabFrame::UpDown3, clicks(8));
-        w.step(&TShipTabFrame::UpDown4, clicks(5));
+        w.line(std::uniform_int_distribution<int>(0, MaterialCount - 1)(random), true);
+        Step(w, &TShipTabFrame::UpDown1, clicks(6));
+        Step(w, &TShipTabFrame::UpDown3, clicks(8));
+        Step(w, &TShipTabFrame::UpDown4, clicks(5));
         const TShipTabFrame* original = w.frame();
         w.frame()->MaterialView->setFocus();
         Window::press(Qt::Key_C, Ctrl);
         const QString copied = QGuiApplication::clipboard()->text();
         Window::press(Qt::Key_V, Ctrl);
         ASSERT_NE(w.frame(), original);
-        EXPECT_EQ(testsupport::CalculatedTexts(*w.frame()), testsupport::CalculatedTexts(*original));
-        w.frame()->MaterialView->setFocus();
-        Window::press(Qt::Key_C, Ctrl);
-        EXPECT_EQ(QGuiApplication::clipboard()->text(), copied);
+        EXPECT_EQ(testsupport::CalculatedTexts(*w.frame()), testsupport::CalculatedTexts(*original)) << copied.toStdString();
     }
 }
 
 // The context menus' items do what the keys do.
 TEST(ContextMenuTest, CopyAndPasteAsTheKeysDo)
 {
-    Window w;
+    Window w{Ships};
     w.open(1);
     const auto choose = [](QWidget* target, const char* item) {
         QTimer::singleShot(0, [item] {

@@ -238,24 +238,19 @@ TEST(ReachTest, IsWhatStepsFromTheStartReach)
     std::uniform_int_distribution<int32_t> small(-12, 12);
     for (int i = 0; i < 2000; ++i) {
         CShipDataElement ship("", nullptr);
-        ship.DefaultCabins = small(random), ship.MinimumCabinsBase = small(random), ship.DefaultPorts = small(random);
-        const int32_t lows[] = {CabinMinimum(ship.DefaultCabins, ship.MinimumCabinsBase), PortMinimum(ship.DefaultPorts)};
-        const int32_t highs[] = {CabinMaximum(ship.DefaultCabins), PortMaximum(ship.DefaultPorts)};
-        const int32_t starts[] = {ship.DefaultCabins, ship.DefaultPorts};
-        const Range reach[] = {CabinReach(ship), PortReach(ship)};
-        for (int k = 0; k < 2; ++k) {
-            std::set<int32_t> seen{starts[k]}, next = seen;
-            while (!next.empty()) {
-                std::set<int32_t> found;
-                for (int32_t v : next)
-                    for (int32_t w : {StepUpTo(v, highs[k]), StepDownTo(v, lows[k])})
-                        if (seen.insert(w).second)
-                            found.insert(w);
-                next = found;
-            }
-            for (int32_t v = -40; v <= 40; ++v)
-                ASSERT_EQ(reach[k].Holds(v), seen.count(v) == 1) << "start " << starts[k] << ", value " << v;
+        ship.DefaultCabins = small(random), ship.MinimumCabinsBase = small(random);
+        const int32_t low = CabinMinimum(ship.DefaultCabins, ship.MinimumCabinsBase), high = CabinMaximum(ship.DefaultCabins);
+        std::set<int32_t> seen{ship.DefaultCabins};
+        for (std::set<int32_t> last = seen; !last.empty();) {
+            std::set<int32_t> next;
+            for (int32_t v : last)
+                for (int32_t w : {StepUpTo(v, high), StepDownTo(v, low)})
+                    if (seen.insert(w).second)
+                        next.insert(w);
+            last = next;
         }
+        for (int32_t v = -40; v <= 40; ++v)
+            ASSERT_EQ(CabinReach(ship).Holds(v), seen.count(v) == 1) << ship.DefaultCabins << " " << low << " " << high;
     }
 }
 

@@ -131,9 +131,14 @@ std::optional<int32_t> WholeNumber(const QString& text, bool percent)
     return static_cast<int32_t>(value);
 }
 
+// A cell as a message quotes it: a very long one cut, so that the message stays readable.
 QString Quoted(const QString& text)
 {
-    return QStringLiteral("「%1」").arg(text);
+    constexpr qsizetype most = 40;
+    if (text.size() <= most)
+        return QStringLiteral("「%1」").arg(text);
+    const qsizetype keep = text.at(most - 2).isHighSurrogate() ? most - 2 : most - 1; // never half a character
+    return QStringLiteral("「%1」").arg(text.left(keep) + QChar(0x2026));
 }
 
 } // namespace
@@ -180,14 +185,15 @@ PastedRows ReadBuilds(const QString& text, const CShipDataManager& catalogue)
         if (!ships.contains(name))
             ships.insert(name, ship);
     }
+    const QString header = QString::fromUtf8(Header[0]);
     QString materials[MaterialCount];
     for (int i = 0; i < MaterialCount; ++i)
         materials[i] = toolkit::FromCp932(MaterialNames[i]);
 
     for (const Row& row : rows) {
         const QStringList& cells = row.Cells;
-        if (cells.size() >= 2 && cells[0] == QString::fromUtf8(Header[0]) && cells[1] == QString::fromUtf8(Header[1]))
-            continue; // a header row
+        if (cells[0] == header)
+            continue; // a header row, at the top or where two copies meet
         const auto refuse = [&](const QString& why) { result.Refused.push_back({row.Line, why}); };
         if (cells.size() < 5) {
             refuse(QStringLiteral("列が足りません（船種名・材質・比率調整・船室・砲室の 5 列が要ります）"));

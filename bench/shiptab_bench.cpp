@@ -1,8 +1,10 @@
 // Opening a ship tab, up to its first paint, against the floor of 76 plain labels and the
-// frame's natural parts; binding a ship alone; the memory of a long, painted session.
+// frame's natural parts; binding a ship alone; copying a long ship list; the memory of a long,
+// painted session.
 #include "mainwindow/MainWindow.h"
 #include "shiptab/ShipTab.h"
 #include "tests/support/Records.h"
+#include "tests/support/TempDir.h"
 #include "toolkit/Application.h"
 #include "toolkit/Cp932.h"
 #include "toolkit/ListBox.h"
@@ -125,6 +127,22 @@ void BM_BindOnly(benchmark::State& state)
     }
 }
 
+// Copying the listed ships of a catalogue of 5,000 (in a main window of its own). A paste costs
+// what opening its tabs costs (below).
+void BM_CopyShipList5000(benchmark::State& state)
+{
+    TempDir dir;
+    std::vector<std::string> lines;
+    for (int i = 0; i < 5000; ++i)
+        lines.push_back(testsupport::ShipLine("Ship " + std::to_string(i), {{1, "52000"}, {9, "30"}, {10, "20"}}, "1"));
+    testsupport::WriteCatalogue(dir, lines);
+    const WorkingDirectory cwd(dir.path());
+    TMainForm form;
+    form.show();
+    for (auto _ : state)
+        form.CopyShipList();
+}
+
 // A whole open as a user sees it, up to its first paint, in the window's own tab control: the
 // list's double-click against a page of the floor's 76 labels, and of the frame's natural
 // parts (76 labels, an 11-line four-column list, 9 small buttons). Closing is left out.
@@ -236,6 +254,7 @@ BENCHMARK(BM_NaturalPartsPainted)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_NaturalPartsWithTextsPainted)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_OpenShipTabPainted)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BindOnly)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CopyShipList5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenCloseSession)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace

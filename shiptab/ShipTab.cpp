@@ -370,7 +370,7 @@ void TShipTabFrame::BindShip(std::unique_ptr<CShipDataElement> record, std::opti
     }
     MaterialView->addTopLevelItems(lines);
 
-    Recalculate();
+    WriteBoxes(*this, CalculatedBoxes, texts);
 }
 
 void TShipTabFrame::CopyBuild() const

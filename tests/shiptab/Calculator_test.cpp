@@ -240,15 +240,10 @@ TEST(ReachTest, IsWhatStepsFromTheStartReach)
         CShipDataElement ship("", nullptr);
         ship.DefaultCabins = small(random), ship.MinimumCabinsBase = small(random);
         const int32_t low = CabinMinimum(ship.DefaultCabins, ship.MinimumCabinsBase), high = CabinMaximum(ship.DefaultCabins);
-        std::set<int32_t> seen{ship.DefaultCabins};
-        for (std::set<int32_t> last = seen; !last.empty();) {
-            std::set<int32_t> next;
-            for (int32_t v : last)
-                for (int32_t w : {StepUpTo(v, high), StepDownTo(v, low)})
-                    if (seen.insert(w).second)
-                        next.insert(w);
-            last = next;
-        }
+        std::set<int32_t> seen;
+        for (std::vector<int32_t> next{ship.DefaultCabins}; !next.empty(); next.pop_back())
+            if (seen.insert(next.back()).second)
+                next.insert(next.begin(), {StepUpTo(next.back(), high), StepDownTo(next.back(), low)});
         for (int32_t v = -40; v <= 40; ++v)
             ASSERT_EQ(CabinReach(ship).Holds(v), seen.count(v) == 1) << ship.DefaultCabins << " " << low << " " << high;
     }

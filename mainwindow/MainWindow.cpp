@@ -38,15 +38,6 @@ TShipTabFrame* FrameOf(QWidget* page)
 }
 } // namespace
 
-ShipType ShipTypeOf(int32_t a, int32_t t, int32_t c)
-{
-    if (a > t && a > c)
-        return ShipType::Adventure;
-    if (a > t)
-        return ShipType::Combat;
-    return t > c ? ShipType::Trade : ShipType::Combat;
-}
-
 TMainForm::TMainForm(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("MainForm"));

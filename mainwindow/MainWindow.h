@@ -1,5 +1,7 @@
 #pragma once
 // The main window: the ship list with its type filter, and the tabs of opened ships.
+#include "shipdata/ShipType.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -18,11 +20,6 @@ struct Build;
 namespace toolkit {
 class TListBox;
 }
-
-enum class ShipType { Adventure, Trade, Combat };
-
-// The strictly highest boarding level decides; ties go to combat, then trade.
-ShipType ShipTypeOf(int32_t adventure, int32_t trade, int32_t combat);
 
 class TMainForm : public QWidget {
     Q_OBJECT

@@ -1,0 +1,15 @@
+#pragma once
+// A ship's type is not stored: its three boarding levels decide it.
+#include <cstdint>
+
+enum class ShipType { Adventure, Trade, Combat };
+
+// The strictly highest boarding level decides; ties go to combat, then trade.
+constexpr ShipType ShipTypeOf(int32_t adventure, int32_t trade, int32_t combat)
+{
+    if (adventure > trade && adventure > combat)
+        return ShipType::Adventure;
+    if (adventure > trade)
+        return ShipType::Combat;
+    return trade > combat ? ShipType::Trade : ShipType::Combat;
+}

@@ -17,6 +17,7 @@ PACKAGES=(
   xvfb xauth x11-utils xdotool imagemagick libxcb1-dev
   desktop-file-utils appstream
   dpkg-dev file lintian
+  librsvg2-bin icoutils
 )
 ARM64_PACKAGES=(
   g++-aarch64-linux-gnu qemu-user

@@ -7,6 +7,7 @@
 #include "toolkit/CentredBox.h"
 #include "toolkit/Cp932.h"
 #include "toolkit/ListBox.h"
+#include "toolkit/ProgramIcon.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -42,6 +43,7 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("MainForm"));
+    setWindowIcon(toolkit::ProgramIcon());
     setFont(toolkit::DesignFont(12));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(240, 240, 240)); // the desktop's button face

@@ -27,26 +27,58 @@ options=(
 key=$(printf '%s\n' "$version" "${options[@]}" | cat - "$repo/cmake/x86_64-w64-mingw32.cmake" \
       "$repo/cmake/x86_64-w64-mingw32-shared.cmake" | sha256sum | cut -c1-12)
 prefix="$cache/qt-${version%%+*}-mingw64-$key"
+# Where a user gets the source of the DLLs the package holds, as the LGPL asks. Written on every
+# run: its wording is not part of the key, and a cache keeps the latest one.
+write_source_note() {
+  mkdir -p "$prefix/licenses"
+  {
+    echo "Qt ${version%%+*} (Core, Gui, Widgets and the Windows platform and style plugins) is used under the"
+    echo "GNU Lesser General Public License version 3 (LGPL-3.0-only.txt). These DLLs were built"
+    echo "unchanged from Debian's source package qt6-base, version $version, which Debian's"
+    echo "package tool fetches with: apt-get source qt6-base=$version"
+    echo "They were built with MinGW-w64 and these options:"
+    printf '  %s\n' "${options[@]}"
+    echo "Put other builds of Qt6Core.dll, Qt6Gui.dll and Qt6Widgets.dll beside the program to use them."
+  } > "$prefix/licenses/SOURCE.txt"
+}
 if [ -f "$prefix/.complete" ]; then
+  write_source_note
   echo "$prefix"
   exit 0
 fi
 
 work="$cache/qt-build-$key"
-mkdir -p "$work/apt/lists/partial" "$work/apt/cache/archives/partial"
+mkdir -p "$work/apt/lists/partial" "$work/apt/cache/archives/partial" "$work/apt/sources"
 cd "$work"
-# A private source list: the machine's own apt configuration is left as it is.
-cat > apt/sources.list <<'EOF'
-deb-src http://deb.debian.org/debian bookworm main
-deb-src http://deb.debian.org/debian-security bookworm-security main
-EOF
-apt_opts=(-o Dir::Etc::SourceList="$work/apt/sources.list" -o Dir::Etc::SourceParts=/dev/null
+# A private source list: the machine's own entries (whatever mirror or proxy they name) as
+# deb-src, options and keys kept, from the files apt itself reads, one-line and deb822. The
+# machine's apt configuration is left as it is.
+eval "$(apt-config shell own_list Dir::Etc::SourceList/f own_parts Dir::Etc::SourceParts/d)"
+for list in "$own_list" "$own_parts"*.list; do
+  [ ! -f "$list" ] || sed -n -E 's/^[[:space:]]*deb([[:space:]])/deb-src\1/p' "$list"
+done > apt/sources/own.list
+for stanzas in "$own_parts"*.sources; do
+  [ -f "$stanzas" ] || continue
+  # One stanza a paragraph: those whose Types hold deb, whole, as deb-src alone.
+  awk 'BEGIN { RS = ""; ORS = "\n" }
+       { n = split($0, line, "\n"); out = ""; binary = 0
+         for (i = 1; i <= n; i++) {
+           if (tolower(line[i]) ~ /^types:/ && (" " substr(line[i], 7) " ") ~ /[ \t]deb[ \t]/) {
+             line[i] = "Types: deb-src"; binary = 1
+           }
+           out = out line[i] "\n"
+         }
+         if (binary) print out }' "$stanzas"
+done > apt/sources/own.sources
+apt_opts=(-o Dir::Etc::SourceList=/dev/null -o Dir::Etc::SourceParts="$work/apt/sources"
           -o Dir::State::Lists="$work/apt/lists" -o Dir::Cache="$work/apt/cache"
           -o APT::Sandbox::User=root)
 dsc="qt6-base_${version#*:}.dsc"
 if [ ! -f "$dsc" ]; then
   echo "qt-windows: fetching Debian's qt6-base $version source" >&2
-  apt-get -qq "${apt_opts[@]}" update
+  # An archive that offers no sources makes the update fail; only the one package matters,
+  # and `apt-get source` says whether it is found.
+  apt-get -qq "${apt_opts[@]}" update >&2 || echo "qt-windows: some archives offer no sources" >&2
   apt-get -qq "${apt_opts[@]}" source --download-only "qt6-base=$version" >&2
 fi
 rm -rf src
@@ -70,16 +102,7 @@ for dll in libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do
 done
 mkdir -p "$prefix/licenses"
 cp src/LICENSES/* "$prefix/licenses/"
-# Where a user gets the source of the DLLs the package holds, as the LGPL asks.
-{
-  echo "Qt ${version%%+*} (Core, Gui, Widgets and the Windows platform and style plugins) is used under the"
-  echo "GNU Lesser General Public License version 3 (LGPL-3.0-only.txt). These DLLs were built"
-  echo "unchanged from Debian's source package qt6-base $version"
-  echo "(https://sources.debian.org/src/qt6-base/$version/, or: apt-get source qt6-base=$version)"
-  echo "with MinGW-w64 and these options:"
-  printf '  %s\n' "${options[@]}"
-  echo "Put other builds of Qt6Core.dll, Qt6Gui.dll and Qt6Widgets.dll beside the program to use them."
-} > "$prefix/licenses/SOURCE.txt"
+write_source_note
 echo "qt-windows: Qt built and installed in $(( $(date +%s) - started )) s" >&2
 touch "$prefix/.complete"
 # The sources and objects are not needed again.

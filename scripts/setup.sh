@@ -2,8 +2,9 @@
 # Installs what building, testing and showing the program needs on Debian 12; with "arm64",
 # also the aarch64 cross toolchain, qemu and the arm64 libraries of the arm64 leg; with
 # "windows", MinGW-w64, Wine and GoogleTest's sources for the Windows leg; with "windows-gui" also
-# a window manager for Wine's windows, NSIS, and Qt for Windows, built once from Debian's source
-# into a cache (scripts/qt-windows.sh), whose folder it prints.
+# a window manager for Wine's windows, NSIS, a reader of Windows version details, the Japanese
+# locale (the installer speaks Japanese under it), and Qt for Windows, built once from Debian's
+# source into a cache (scripts/qt-windows.sh), whose folder it prints.
 # Idempotent: returns at once when everything is present. Usage: scripts/setup.sh [arm64|windows|windows-gui]
 set -euo pipefail
 
@@ -17,6 +18,7 @@ PACKAGES=(
   xvfb xauth x11-utils xdotool imagemagick libxcb1-dev
   desktop-file-utils appstream
   dpkg-dev file lintian
+  librsvg2-bin icoutils
 )
 ARM64_PACKAGES=(
   g++-aarch64-linux-gnu qemu-user
@@ -24,7 +26,7 @@ ARM64_PACKAGES=(
   libgtest-dev:arm64 libgmock-dev:arm64 libbenchmark-dev:arm64 libxcb1-dev:arm64
 )
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64 googletest)
-WINDOWS_GUI_PACKAGES=("${WINDOWS_PACKAGES[@]}" openbox nsis)
+WINDOWS_GUI_PACKAGES=("${WINDOWS_PACKAGES[@]}" openbox nsis libimage-exiftool-perl locales)
 
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
@@ -55,5 +57,10 @@ if [ ${#missing[@]} -gt 0 ]; then
   $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 if [ "${1:-}" = windows-gui ]; then
+  if ! locale -a | grep -qx 'ja_JP.utf8'; then
+    echo "setup: generating the ja_JP.UTF-8 locale" >&2
+    grep -qx 'ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
+    $SUDO locale-gen >/dev/null
+  fi
   exec "$(dirname "$0")/qt-windows.sh"
 fi

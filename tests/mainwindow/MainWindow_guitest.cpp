@@ -89,6 +89,11 @@ TEST_F(MainWindowTest, LayoutAndStart)
     open();
     EXPECT_EQ(form->size(), QSize(695, 453));
     EXPECT_EQ(form->windowTitle(), "MainForm");
+    // The program's icon, in every size the desktops ask for.
+    const QList<QSize> iconSizes = form->windowIcon().availableSizes();
+    EXPECT_EQ(iconSizes.size(), 7);
+    for (int side : {16, 24, 32, 48, 64, 128, 256})
+        EXPECT_TRUE(iconSizes.contains(QSize(side, side))) << side;
     EXPECT_EQ(form->ShipListBox->geometry(), QRect(0, 0, 161, 369));
     EXPECT_EQ(form->ShipListBox->selectionMode(), QAbstractItemView::SingleSelection);
     EXPECT_FALSE(form->ShipListBox->isSortingEnabled());

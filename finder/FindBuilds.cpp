@@ -387,6 +387,13 @@ std::vector<FoundBuild> FindBuilds(const CShipDataManager& catalogue, const Quer
     return rows;
 }
 
+void SortByGoal(std::vector<FoundBuild>& rows)
+{
+    std::sort(rows.begin(), rows.end(), [](const FoundBuild& a, const FoundBuild& b) {
+        return Before(a, b) || (!Before(b, a) && std::pair(a.Ship, a.Material) < std::pair(b.Ship, b.Material));
+    });
+}
+
 void SortByColumn(std::vector<FoundBuild>& rows, const CShipDataManager& catalogue, int column, bool descending)
 {
     namespace box = shiptab::box;

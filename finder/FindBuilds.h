@@ -43,6 +43,9 @@ struct FoundBuild {
 // (capacity, hold or price past about two billion) is left out: the tab cannot show those.
 std::vector<FoundBuild> FindBuilds(const CShipDataManager& catalogue, const Query& query);
 
+// Puts rows back in the order FindBuilds gives them.
+void SortByGoal(std::vector<FoundBuild>& rows);
+
 // Sorts rows by one column of a copied build (a shiptab::box index): numbers as numbers, the
 // ship's name by its bytes, the material by its line; a missing figure after the rest either
 // way; equal cells keep their order.

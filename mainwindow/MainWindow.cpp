@@ -1,5 +1,6 @@
 #include "mainwindow/MainWindow.h"
 
+#include "finder/FindBuildsForm.h"
 #include "shipdata/Cshipdatamanagemer.h"
 #include "shiptab/BuildText.h"
 #include "shiptab/ShipTab.h"
@@ -100,12 +101,14 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent)
     addShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &TMainForm::CopyAllTabs);
     for (const QKeySequence& keys : QKeySequence::keyBindings(QKeySequence::Paste))
         addShortcut(keys, &TMainForm::PasteBuilds);
+    addShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), &TMainForm::ShowFindBuilds);
 
     ShipListBox->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ShipListBox, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         QMenu menu(this);
         menu.addAction(QStringLiteral("コピー"), this, &TMainForm::CopyShipList)->setShortcut(QKeySequence::Copy);
         menu.addAction(QStringLiteral("ビルドを貼り付け"), this, &TMainForm::PasteBuilds)->setShortcut(QKeySequence::Paste);
+        menu.addAction(QStringLiteral("ビルドを探す…"), this, &TMainForm::ShowFindBuilds)->setShortcut(Qt::CTRL | Qt::Key_F);
         menu.exec(ShipListBox->viewport()->mapToGlobal(at));
     });
 
@@ -211,6 +214,20 @@ void TMainForm::OpenShip(const CShipDataElement& ship, const std::optional<shipt
     caption.replace(QLatin1Char('&'), QLatin1String("&&"));
     const int index = ShipPageControl->addTab(sheet, caption);
     ShipPageControl->setCurrentIndex(index);
+}
+
+void TMainForm::ShowFindBuilds()
+{
+    if (!FindBuildsForm) {
+        FindBuildsForm = std::make_unique<TFindBuildsForm>(*ShipDataManager);
+        connect(FindBuildsForm.get(), &TFindBuildsForm::openBuild, this,
+                [this](const CShipDataElement* ship, const shiptab::Build& build) {
+                    OpenShip(*ship, build);
+                    raise();
+                    activateWindow();
+                });
+    }
+    FindBuildsForm->ShowInFront();
 }
 
 void TMainForm::CloseCurrentTab()

@@ -9,6 +9,7 @@
 
 class QCheckBox;
 class QTabWidget;
+class TFindBuildsForm;
 class CShipDataElement;
 class CShipDataManager;
 
@@ -45,6 +46,8 @@ public:
     void CopyShipList();
     void CopyAllTabs();
     void PasteBuilds();
+    // Ctrl+F: the build finder, shown or brought to the front; made at its first showing.
+    void ShowFindBuilds();
 
     void setVisible(bool visible) override;
 
@@ -55,6 +58,7 @@ protected:
 private:
     std::unique_ptr<CShipDataManager> ShipDataManager;
     bool Created = false;
+    std::unique_ptr<TFindBuildsForm> FindBuildsForm; // a top-level window of its own
 
     void RunCreateEvent();
     // Opens a tab on its own copy of the record, with the given build or the ship's own start.

@@ -143,15 +143,20 @@ QString Quoted(const QString& text)
 
 } // namespace
 
-QString BuildHeaderRow()
+QStringList BuildHeaderCells()
 {
     QStringList cells;
     for (const char* caption : Header)
         cells.append(QString::fromUtf8(caption));
-    return JoinCells(cells);
+    return cells;
 }
 
-QString BuildRow(const CShipDataElement& ship, const Build& build)
+QString BuildHeaderRow()
+{
+    return JoinCells(BuildHeaderCells());
+}
+
+QStringList BuildCells(const CShipDataElement& ship, const Build& build)
 {
     const TabTexts texts = TextsOf(ship, build);
     QStringList cells{toolkit::FromCp932(ship.Name)};
@@ -161,7 +166,12 @@ QString BuildRow(const CShipDataElement& ship, const Build& build)
         cells.append(WithoutBlanks(i == box::MaterialText ? toolkit::FromCp932(text)
                                                            : QString::fromLatin1(text.data(), qsizetype(text.size()))));
     }
-    return JoinCells(cells);
+    return cells;
+}
+
+QString BuildRow(const CShipDataElement& ship, const Build& build)
+{
+    return JoinCells(BuildCells(ship, build));
 }
 
 void PutBuildsOnClipboard(const QString& rows)

@@ -4,17 +4,21 @@
 #include "shiptab/TabTexts.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
 namespace shiptab {
 
-// The header row, ending in a line feed.
+// The header's captions, and the header row, ending in a line feed.
+QStringList BuildHeaderCells();
 QString BuildHeaderRow();
 // One build's row, ending in a line feed: the ship's whole name, then what its tab shows in
 // each box without the blanks around it. A cell holding a tab, a line break or a double quote
 // is quoted, as spreadsheets do.
 QString BuildRow(const CShipDataElement& ship, const Build& build);
+// The same row's cells, unquoted.
+QStringList BuildCells(const CShipDataElement& ship, const Build& build);
 // The header row and the rows, on the clipboard.
 void PutBuildsOnClipboard(const QString& rows);
 

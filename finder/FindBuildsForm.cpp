@@ -1,0 +1,346 @@
+#include "finder/FindBuildsForm.h"
+
+#include "shiptab/BuildText.h"
+#include "toolkit/Application.h"
+#include "toolkit/ProgramIcon.h"
+
+#include <QAbstractTableModel>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QShortcut>
+#include <QSpinBox>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <functional>
+
+namespace finder {
+
+// The found builds as numbers; a row's texts are made when the view asks for them, and the last
+// row's are kept, as the view asks for a row's cells one after another.
+class FoundBuildsModel : public QAbstractTableModel {
+public:
+    FoundBuildsModel(const CShipDataManager& catalogue, QObject* parent)
+        : QAbstractTableModel(parent), Catalogue(catalogue), Header(shiptab::BuildHeaderCells())
+    {
+    }
+
+    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : int(Rows.size()); }
+    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : shiptab::box::Count; }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid())
+            return {};
+        if (role == Qt::DisplayRole)
+            return CellsOf(index.row()).at(index.column());
+        if (role == Qt::TextAlignmentRole) // figures line up on the right
+            return int((index.column() > shiptab::box::MaterialText ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+        return {};
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
+            return Header.value(section);
+        if (orientation == Qt::Horizontal && role == Qt::InitialSortOrderRole)
+            return int(Qt::AscendingOrder);
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+
+    // A column, or for none the order the search gives.
+    void sort(int column, Qt::SortOrder order) override
+    {
+        if (column < 0 && InGoalOrder)
+            return;
+        beginResetModel();
+        if (column < 0)
+            SortByGoal(Rows);
+        else
+            SortByColumn(Rows, Catalogue, column, order == Qt::DescendingOrder);
+        InGoalOrder = column < 0;
+        CachedRow = -1;
+        endResetModel();
+    }
+
+    void SetRows(std::vector<FoundBuild> rows)
+    {
+        beginResetModel();
+        Rows = std::move(rows);
+        InGoalOrder = true;
+        CachedRow = -1;
+        endResetModel();
+    }
+
+    const CShipDataElement& ShipOf(int row) const { return *Catalogue.GetElement(int(Rows[std::size_t(row)].Ship)); }
+    shiptab::Build BuildOf(int row) const { return Rows[std::size_t(row)].AsBuild(); }
+
+private:
+    const CShipDataManager& Catalogue;
+    const QStringList Header;
+    std::vector<FoundBuild> Rows;
+    bool InGoalOrder = true;
+    mutable int CachedRow = -1;
+    mutable QStringList Cached;
+
+    const QStringList& CellsOf(int row) const
+    {
+        if (row != CachedRow) {
+            Cached = shiptab::BuildCells(ShipOf(row), BuildOf(row));
+            CachedRow = row;
+        }
+        return Cached;
+    }
+};
+
+} // namespace finder
+
+namespace {
+
+// The table's own keys for a row: Return opens it, Ctrl+C copies the selected rows (the view
+// would copy one cell).
+class ResultTable : public QTableView {
+public:
+    std::function<void()> Open, Copy;
+    using QTableView::QTableView;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentIndex().isValid()) {
+            Open();
+            return;
+        }
+        if (event->matches(QKeySequence::Copy)) {
+            Copy();
+            return;
+        }
+        QTableView::keyPressEvent(event);
+    }
+};
+
+// A requirement: its minimum asks for nothing.
+QSpinBox* Requirement(QWidget* parent, const char* name, const QString& caption, int most, const char* bound)
+{
+    auto* edit = new QSpinBox(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setRange(0, most);
+    edit->setSpecialValueText(QStringLiteral("指定なし"));
+    edit->setSuffix(QString::fromUtf8(bound));
+    edit->setAccessibleName(caption + QString::fromUtf8(bound));
+    return edit;
+}
+
+} // namespace
+
+TFindBuildsForm::TFindBuildsForm(const CShipDataManager& catalogue) : Catalogue(catalogue)
+{
+    setObjectName(QStringLiteral("FindBuildsForm"));
+    setWindowTitle(QStringLiteral("ビルドを探す"));
+    setWindowIcon(toolkit::ProgramIcon());
+    setAttribute(Qt::WA_QuitOnClose, false); // the main window's closing ends the program
+    setFont(toolkit::DesignFont(12));
+    resize(900, 560);
+
+    // Created in the order Tab goes through them.
+    const auto typeBox = [this](const char* name, const char* caption) {
+        auto* box = new QCheckBox(QString::fromUtf8(caption), this);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setChecked(true);
+        return box;
+    };
+    FindAdventureCheckBox = typeBox("FindAdventureCheckBox", "冒険船");
+    FindTradeCheckBox = typeBox("FindTradeCheckBox", "商用船");
+    FindCombatCheckBox = typeBox("FindCombatCheckBox", "戦闘船");
+
+    struct Asked {
+        QSpinBox* TFindBuildsForm::*member;
+        const char* name;
+        const char* caption;
+        int most;
+        const char* bound;
+    };
+    static const Asked asked[] = {
+        {&TFindBuildsForm::MinLSailEdit, "MinLSailEdit", "縦帆", 9'999'999, " 以上"},
+        {&TFindBuildsForm::MinSSailEdit, "MinSSailEdit", "横帆", 9'999'999, " 以上"},
+        {&TFindBuildsForm::MinStrengthEdit, "MinStrengthEdit", "耐久", 9'999'999, " 以上"},
+        {&TFindBuildsForm::MinCabinsEdit, "MinCabinsEdit", "船室", 9'999'999, " 以上"},
+        {&TFindBuildsForm::MinPortsEdit, "MinPortsEdit", "砲室", 9'999'999, " 以上"},
+        {&TFindBuildsForm::MinHoldEdit, "MinHoldEdit", "倉庫", 9'999'999, " 以上"},
+        {&TFindBuildsForm::MaxPriceEdit, "MaxPriceEdit", "価格", 999'999'999, " 以下"},
+    };
+    auto* grid = new QGridLayout;
+    for (std::size_t i = 0; i < std::size(asked); ++i) {
+        const QString caption = QString::fromUtf8(asked[i].caption);
+        QSpinBox* edit = Requirement(this, asked[i].name, caption, asked[i].most, asked[i].bound);
+        auto* label = new QLabel(caption, this);
+        label->setBuddy(edit);
+        const int row = int(i) / 3, column = int(i) % 3 * 2;
+        grid->addWidget(label, row, column);
+        grid->addWidget(edit, row, column + 1);
+        this->*asked[i].member = edit;
+    }
+
+    const auto percent = [this](const char* name, int value, const char* caption) {
+        auto* edit = new QSpinBox(this);
+        edit->setObjectName(QString::fromLatin1(name));
+        edit->setRange(-finder::PercentLimit, finder::PercentLimit);
+        edit->setValue(value);
+        edit->setSuffix(QStringLiteral("%"));
+        edit->setAccessibleName(QString::fromUtf8(caption));
+        return edit;
+    };
+    LowestPercentEdit = percent("LowestPercentEdit", 0, "比率調整の下限");
+    HighestPercentEdit = percent("HighestPercentEdit", 30, "比率調整の上限");
+    auto* percents = new QHBoxLayout;
+    auto* percentLabel = new QLabel(QStringLiteral("比率調整"), this);
+    percentLabel->setBuddy(LowestPercentEdit);
+    percents->addWidget(LowestPercentEdit);
+    percents->addWidget(new QLabel(QStringLiteral("から"), this));
+    percents->addWidget(HighestPercentEdit);
+    percents->addWidget(new QLabel(QStringLiteral("まで"), this));
+    percents->addStretch();
+    grid->addWidget(percentLabel, 2, 2);
+    grid->addLayout(percents, 2, 3, 1, 3);
+    grid->setColumnStretch(6, 1); // the boxes keep their own width
+
+    GoalComboBox = new QComboBox(this);
+    GoalComboBox->setObjectName(QStringLiteral("GoalComboBox"));
+    GoalComboBox->addItems({QStringLiteral("価格の安い順"), QStringLiteral("倉庫の広い順"), QStringLiteral("縦帆の高い順"),
+                            QStringLiteral("横帆の高い順"), QStringLiteral("縦帆と横帆の和の高い順"),
+                            QStringLiteral("耐久の高い順")});
+    GoalComboBox->setAccessibleName(QStringLiteral("並べ方"));
+    auto* goalLabel = new QLabel(QStringLiteral("並べ方"), this);
+    goalLabel->setBuddy(GoalComboBox);
+    EveryMaterialCheckBox = new QCheckBox(QStringLiteral("材質ごと"), this);
+    EveryMaterialCheckBox->setObjectName(QStringLiteral("EveryMaterialCheckBox"));
+    EveryMaterialCheckBox->setAccessibleDescription(QStringLiteral("船ごとに一番よい材質だけでなく、材質ごとに一行"));
+
+    auto* table = new ResultTable(this);
+    ResultView = table;
+    ResultView->setObjectName(QStringLiteral("ResultView"));
+    ResultView->setAccessibleName(QStringLiteral("見つかったビルド"));
+    Model = new finder::FoundBuildsModel(Catalogue, this);
+    ResultView->setModel(Model);
+    ResultView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ResultView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    ResultView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ResultView->setWordWrap(false);
+    ResultView->setTabKeyNavigation(false); // Tab leaves the table
+    // Every row is one line high, so the view never measures a row's texts.
+    QHeaderView* rows = ResultView->verticalHeader();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(fontMetrics().height() + 6);
+    rows->hide();
+    QHeaderView* columns = ResultView->horizontalHeader();
+    const int figureWidth = fontMetrics().horizontalAdvance(QStringLiteral("-0000000")) + 12;
+    for (int c = 0; c < Model->columnCount(); ++c)
+        columns->resizeSection(c, std::max(figureWidth, fontMetrics().horizontalAdvance(
+                                                            Model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()) + 24));
+    columns->resizeSection(shiptab::box::ShipNameText, fontMetrics().horizontalAdvance(QString(12, QChar(0x3042))));
+    columns->setSortIndicator(-1, Qt::AscendingOrder);
+    ResultView->setSortingEnabled(true);
+
+    ResultCountText = new QLabel(this);
+    ResultCountText->setObjectName(QStringLiteral("ResultCountText"));
+
+    auto* types = new QHBoxLayout;
+    types->addWidget(new QLabel(QStringLiteral("船の種類"), this));
+    for (QCheckBox* box : {FindAdventureCheckBox, FindTradeCheckBox, FindCombatCheckBox})
+        types->addWidget(box);
+    types->addStretch();
+    auto* goal = new QHBoxLayout;
+    goal->addWidget(goalLabel);
+    goal->addWidget(GoalComboBox);
+    goal->addWidget(EveryMaterialCheckBox);
+    goal->addStretch();
+    goal->addWidget(ResultCountText);
+    auto* whole = new QVBoxLayout(this);
+    whole->addLayout(types);
+    whole->addLayout(grid);
+    whole->addLayout(goal);
+    whole->addWidget(ResultView, 1);
+
+    for (QCheckBox* box : {FindAdventureCheckBox, FindTradeCheckBox, FindCombatCheckBox, EveryMaterialCheckBox})
+        connect(box, &QCheckBox::toggled, this, &TFindBuildsForm::Search);
+    for (QSpinBox* edit : {MinLSailEdit, MinSSailEdit, MinStrengthEdit, MinCabinsEdit, MinPortsEdit, MinHoldEdit,
+                           MaxPriceEdit, LowestPercentEdit, HighestPercentEdit})
+        connect(edit, &QSpinBox::valueChanged, this, &TFindBuildsForm::Search);
+    connect(GoalComboBox, &QComboBox::currentIndexChanged, this, &TFindBuildsForm::Search);
+
+    table->Open = [this] { OpenCurrentRow(); };
+    table->Copy = [this] { CopySelectedRows(); };
+    connect(ResultView, &QAbstractItemView::doubleClicked, this, &TFindBuildsForm::OpenCurrentRow);
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::hide);
+
+    Search();
+}
+
+TFindBuildsForm::~TFindBuildsForm() = default;
+
+finder::Query TFindBuildsForm::CurrentQuery() const
+{
+    const auto asked = [](const QSpinBox* edit) {
+        return edit->value() == edit->minimum() ? std::nullopt : std::optional<int32_t>(edit->value());
+    };
+    finder::Query q;
+    q.Adventure = FindAdventureCheckBox->isChecked();
+    q.Trade = FindTradeCheckBox->isChecked();
+    q.Combat = FindCombatCheckBox->isChecked();
+    q.MinLSail = asked(MinLSailEdit);
+    q.MinSSail = asked(MinSSailEdit);
+    q.MinStrength = asked(MinStrengthEdit);
+    q.MinCabins = asked(MinCabinsEdit);
+    q.MinPorts = asked(MinPortsEdit);
+    q.MinHold = asked(MinHoldEdit);
+    q.MaxPrice = asked(MaxPriceEdit);
+    q.LowestPercent = LowestPercentEdit->value();
+    q.HighestPercent = HighestPercentEdit->value();
+    q.LookFor = static_cast<finder::Goal>(GoalComboBox->currentIndex());
+    q.EveryMaterial = EveryMaterialCheckBox->isChecked();
+    return q;
+}
+
+void TFindBuildsForm::ShowInFront()
+{
+    if (isMinimized())
+        showNormal();
+    show();
+    raise();
+    activateWindow();
+}
+
+void TFindBuildsForm::Search()
+{
+    Model->SetRows(finder::FindBuilds(Catalogue, CurrentQuery()));
+    // A new query shows its own order, not the last column clicked.
+    ResultView->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    ResultCountText->setText(QStringLiteral("%1 件").arg(Model->rowCount()));
+}
+
+void TFindBuildsForm::OpenCurrentRow()
+{
+    const QModelIndex current = ResultView->currentIndex();
+    if (current.isValid())
+        emit openBuild(&Model->ShipOf(current.row()), Model->BuildOf(current.row()));
+}
+
+void TFindBuildsForm::CopySelectedRows()
+{
+    // Rows in the order shown, however they were selected.
+    std::vector<bool> selected(std::size_t(Model->rowCount()));
+    for (const QItemSelectionRange& range : ResultView->selectionModel()->selection())
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            selected[std::size_t(row)] = true;
+    QString rows;
+    for (int row = 0; row < Model->rowCount(); ++row)
+        if (selected[std::size_t(row)])
+            rows += shiptab::BuildRow(Model->ShipOf(row), Model->BuildOf(row));
+    if (!rows.isEmpty())
+        shiptab::PutBuildsOnClipboard(rows);
+}

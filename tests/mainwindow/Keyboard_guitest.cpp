@@ -1,5 +1,7 @@
 #include "mainwindow/MainWindow.h"
 
+#include "finder/FindBuildsForm.h"
+#include "shiptab/BuildText.h"
 #include "shiptab/ShipTab.h"
 #include "support/Gui.h"
 #include "support/Records.h"
@@ -11,11 +13,15 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QHeaderView>
 #include <QMenu>
 #include <QTabBar>
+#include <QSpinBox>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -23,6 +29,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <random>
 
@@ -361,3 +368,155 @@ TEST(CopyPasteTest, OpensTheSameBuildAgain)
 }
 
 } // namespace
+
+// --- the build finder ----------------------------------------------------------------------
+
+namespace finding {
+
+// Ships of each type and several holds, so that requirements, goals and sorts each decide.
+const std::vector<std::string> Fleet = {Ship("Alpha", 20, 3, 2, 1), Ship("Minus", -30, 1, 3, 1),
+                                        Ship("Broad", 60, 1, 1, 3), Ship("Deep", 120, 3, 1, 1),
+                                        Ship("Lean", 40, 1, 3, 1)};
+
+TFindBuildsForm* Shown()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* f = qobject_cast<TFindBuildsForm*>(w); f != nullptr && f->isVisible())
+            return f;
+    return nullptr;
+}
+QStringList Rows(const TFindBuildsForm& f)
+{
+    const QAbstractItemModel* m = f.ResultView->model();
+    QStringList rows;
+    for (int r = 0; r < m->rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < m->columnCount(); ++c)
+            cells << m->index(r, c).data().toString();
+        rows << cells.join('|');
+    }
+    return rows;
+}
+// What the search gives for the window's query, read from the same files.
+QStringList Found(const TFindBuildsForm& f)
+{
+    const CShipDataManager data("./data/ship_varietion.csv", "./data/ship_material.csv");
+    QStringList rows;
+    for (const finder::FoundBuild& b : finder::FindBuilds(data, f.CurrentQuery()))
+        rows << shiptab::BuildCells(*data.GetElement(int(b.Ship)), b.AsBuild()).join('|');
+    return rows;
+}
+void Type(QWidget* edit, const QString& text)
+{
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_A, Ctrl);
+    QTest::keyClicks(edit, text);
+}
+QStringList Column(const TFindBuildsForm& f, int column)
+{
+    QStringList cells;
+    for (const QString& row : Rows(f))
+        cells << row.split('|')[column];
+    return cells;
+}
+void ClickHeader(TFindBuildsForm& f, int column)
+{
+    QHeaderView* header = f.ResultView->horizontalHeader();
+    f.ResultView->scrollTo(f.ResultView->model()->index(0, column));
+    RealClick(header->viewport(), QPoint(header->sectionViewportPosition(column) + 10, header->height() / 2));
+}
+
+struct FinderRow {
+    std::string name;
+    bool byMenu;
+    void (*use)(Window&, TFindBuildsForm&); // then the table must show what the search gives
+};
+class FinderTest : public testing::TestWithParam<FinderRow> {};
+
+TEST_P(FinderTest, ShowsWhatTheSearchGives)
+{
+    Window w{Fleet};
+    w.list->setFocus();
+    GetParam().byMenu ? Choose(w.list->viewport(), "ビルドを探す…") : Window::press(Qt::Key_F, Ctrl);
+    TFindBuildsForm* f = Shown();
+    ASSERT_NE(f, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f));
+    GetParam().use(w, *f);
+    ASSERT_EQ(Shown(), f);
+    EXPECT_EQ(Rows(*f), Found(*f));
+    EXPECT_EQ(f->ResultCountText->text().split(' ')[0], QString::number(f->ResultView->model()->rowCount()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Finder, FinderTest,
+    testing::Values(
+        FinderRow{"EscHidesAndCtrlFBringsItBackWithItsQuery", false,
+                  [](Window& w, TFindBuildsForm& f) {
+                      Type(f.MinHoldEdit, "25");
+                      Window::press(Qt::Key_Escape);
+                      EXPECT_EQ(Shown(), nullptr);
+                      w.form->activateWindow();
+                      ASSERT_TRUE(QTest::qWaitForWindowActive(w.form.get()));
+                      Window::press(Qt::Key_F, Ctrl);
+                      EXPECT_EQ(f.CurrentQuery().MinHold, 25);
+                      EXPECT_EQ(Found(f).size(), 4); // all but Minus, whose hold stays below zero
+                  }},
+        FinderRow{"TheMenuOpensItTypedRequirementsAndGoalKeysDecide", true,
+                  [](Window&, TFindBuildsForm& f) {
+                      Type(f.MinCabinsEdit, "12");
+                      Type(f.LowestPercentEdit, "-5");
+                      f.GoalComboBox->setFocus();
+                      Window::press(Qt::Key_Down); // the largest hold
+                      Window::press(Qt::Key_Tab);
+                      Window::press(Qt::Key_Space); // every material
+                      const finder::Query q = f.CurrentQuery();
+                      EXPECT_TRUE(q.MinCabins == 12 && q.LowestPercent == -5 && q.EveryMaterial);
+                      EXPECT_EQ(q.LookFor, finder::Goal::LargestHold);
+                      QStringList cabins = Column(f, shiptab::box::CurrentCabinsText);
+                      cabins.removeDuplicates();
+                      EXPECT_EQ(cabins, QStringList{"12"});
+                  }},
+        FinderRow{"ReturnOpensTheRowsBuildInAFrontTab", false,
+                  [](Window& w, TFindBuildsForm& f) {
+                      Type(f.MinHoldEdit, "70");
+                      f.ResultView->setFocus();
+                      f.ResultView->setCurrentIndex(f.ResultView->model()->index(1, 0));
+                      const QStringList row = Rows(f)[1].split('|');
+                      Window::press(Qt::Key_Return);
+                      ASSERT_TRUE(QTest::qWaitForWindowActive(w.form.get()));
+                      ASSERT_EQ(w.form->ShipPageControl->count(), 1);
+                      EXPECT_EQ(w.form->ShipPageControl->tabText(0), row[0]);
+                      w.frame()->MaterialView->setFocus();
+                      Window::press(Qt::Key_C, Ctrl);
+                      EXPECT_EQ(QGuiApplication::clipboard()->text(), Header + Cells(row.join('|').toStdString()));
+                      f.ShowInFront();
+                  }},
+        FinderRow{"CtrlACtrlCCopiesEveryRowHeaderFirst", false,
+                  [](Window&, TFindBuildsForm& f) {
+                      f.ResultView->setFocus();
+                      Window::press(Qt::Key_A, Ctrl);
+                      Window::press(Qt::Key_C, Ctrl);
+                      QString rows;
+                      for (const QString& row : Rows(f))
+                          rows += Cells(row.toStdString());
+                      EXPECT_EQ(QGuiApplication::clipboard()->text(), Header + rows);
+                  }},
+        FinderRow{"HeaderClicksSortAsNumbersThenReverseAndANewQueryUndoesThem", false,
+                  [](Window&, TFindBuildsForm& f) {
+                      std::vector<int> holds;
+                      const auto sorted = [&](auto order) {
+                          holds.clear();
+                          for (const QString& cell : Column(f, shiptab::box::CurrentHoldText))
+                              holds.push_back(cell.toInt());
+                          return std::is_sorted(holds.begin(), holds.end(), order);
+                      };
+                      ClickHeader(f, shiptab::box::CurrentHoldText);
+                      EXPECT_TRUE(sorted(std::less<>()));
+                      ClickHeader(f, shiptab::box::CurrentHoldText);
+                      EXPECT_TRUE(sorted(std::greater<>()));
+                      EXPECT_NE(Rows(f), Found(f));
+                      Type(f.MaxPriceEdit, "5000");
+                  }}),
+    testsupport::RowName());
+
+} // namespace finding

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Starts the real program on a virtual X display, saves pictures of its window and closes it:
-# docs/main-window.png right after start, docs/ship-tab.png after opening the first ship.
+# docs/main-window.png right after start, docs/ship-tab.png after opening the first ship,
+# docs/find-builds.png with the build finder answering the READMEs' worked query.
 # With "windows", the Windows program under Wine (Qt's windows platform, a window manager on
-# the display): docs/windows-main-window.png and docs/windows-ship-tab.png.
+# the display): docs/windows-main-window.png, docs/windows-ship-tab.png and
+# docs/windows-find-builds.png.
 # Usage: scripts/screenshot.sh [windows]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -52,5 +54,17 @@ xdotool mousemove --window "$win" 30 5 click --repeat 2 --delay 80 1
 sleep 1
 import -window "$win" "${prefix}ship-tab.png"
 
+# The finder from the keyboard: at least 120 of both sails, 20 cabins, 10 gun ports, 150 hold.
+xdotool key ctrl+f
+finder=$(timeout 30 xdotool search --sync --onlyvisible --name 'ビルドを探す' | head -n 1)
+sleep 1
+xdotool key Tab Tab Tab; xdotool type 120
+xdotool key Tab; xdotool type 120
+xdotool key Tab Tab; xdotool type 20
+xdotool key Tab; xdotool type 10
+xdotool key Tab; xdotool type 150
+sleep 1
+import -window "$finder" "${prefix}find-builds.png"
+
 kill "$app"; wait "$app" 2>/dev/null || true; app=""
-echo "saved ${prefix}main-window.png and ${prefix}ship-tab.png"
+echo "saved ${prefix}main-window.png, ${prefix}ship-tab.png and ${prefix}find-builds.png"

@@ -81,15 +81,20 @@ Spans AtLeast(const Spans& spans, int32_t size)
 
 // The last value of [from, to] where a test that holds and then stops holding still holds;
 // from - 1 when it fails at once. Exact, by halving.
+// Halving between a value where it holds and one where it does not.
 template <class Test>
-int32_t LastHolding(int32_t from, int32_t to, Test holds)
+int32_t Halve(int32_t yes, int32_t no, Test holds)
 {
-    int32_t yes = from - 1, no = to + 1;
     while (no - yes > 1) {
         const int32_t mid = yes + (no - yes) / 2;
         (holds(mid) ? yes : no) = mid;
     }
     return yes;
+}
+template <class Test>
+int32_t LastHolding(int32_t from, int32_t to, Test holds)
+{
+    return Halve(from - 1, to + 1, holds);
 }
 
 // The same for a test that is dear to run, which holds at `from`: a cheap close guess first,
@@ -120,11 +125,7 @@ int32_t LastHoldingNear(int32_t from, int32_t to, Test holds, Guess guess)
             no = probe;
         }
     }
-    while (no - yes > 1) {
-        const int32_t mid = yes + (no - yes) / 2;
-        (holds(mid) ? yes : no) = mid;
-    }
-    return yes;
+    return Halve(yes, no, holds);
 }
 
 // The shown price of one ship and price factor as the size of the ratio grows: it never falls

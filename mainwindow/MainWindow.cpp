@@ -101,14 +101,15 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent)
     addShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &TMainForm::CopyAllTabs);
     for (const QKeySequence& keys : QKeySequence::keyBindings(QKeySequence::Paste))
         addShortcut(keys, &TMainForm::PasteBuilds);
-    addShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), &TMainForm::ShowFindBuilds);
+    for (const QKeySequence& keys : QKeySequence::keyBindings(QKeySequence::Find))
+        addShortcut(keys, &TMainForm::ShowFindBuilds);
 
     ShipListBox->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ShipListBox, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         QMenu menu(this);
         menu.addAction(QStringLiteral("コピー"), this, &TMainForm::CopyShipList)->setShortcut(QKeySequence::Copy);
         menu.addAction(QStringLiteral("ビルドを貼り付け"), this, &TMainForm::PasteBuilds)->setShortcut(QKeySequence::Paste);
-        menu.addAction(QStringLiteral("ビルドを探す…"), this, &TMainForm::ShowFindBuilds)->setShortcut(Qt::CTRL | Qt::Key_F);
+        menu.addAction(QStringLiteral("ビルドを探す…"), this, &TMainForm::ShowFindBuilds)->setShortcut(QKeySequence::Find);
         menu.exec(ShipListBox->viewport()->mapToGlobal(at));
     });
 

@@ -5,19 +5,15 @@
 // usual table.
 #include "checker/Checker.h"
 #include "shipdata/Cshipdatamanagemer.h"
+#include "tests/support/BenchCatalogue.h"
 #include "toolkit/TextFile.h"
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <malloc.h>
 #include <map>
-#include <utility>
 #include <memory>
-#include <random>
 #include <set>
 #include <string>
 #include <sys/resource.h>
@@ -25,121 +21,15 @@
 #include <unistd.h>
 #include <vector>
 
-namespace fs = std::filesystem;
-
 namespace {
 
 constexpr int Sizes[] = {1000, 10000, 100000};
-
-// Ship kind words in code page 932 (ガレオン, キャラック, ジャンク, バルシャ, フリゲート, ダウ).
-const char* const Kinds[] = {
-    "\x83\x4b" "\x83\x8c" "\x83\x49" "\x83\x93",
-    "\x83\x4c" "\x83\x83" "\x83\x89" "\x83\x62" "\x83\x4e",
-    "\x83\x57" "\x83\x83" "\x83\x93" "\x83\x4e",
-    "\x83\x6f" "\x83\x8b" "\x83\x56" "\x83\x83",
-    "\x83\x74" "\x83\x8a" "\x83\x51" "\x81\x5b" "\x83\x67",
-    "\x83\x5f" "\x83\x45",
-};
-const char* const Large = "\x91\xe5" "\x8c\x5e"; // 大型
-
-// Unique names; by their numbers many are part of others ("...1" in "...10"), and every
-// tenth is the large kind of the ship before it, which contains that ship's name whole.
-std::string ShipName(int i)
-{
-    if (i % 10 == 5)
-        return Large + ShipName(i - 1);
-    return Kinds[i % std::size(Kinds)] + std::to_string(i);
-}
-
-struct Catalogue {
-    std::string ships, materials;
-};
-
-class Files {
-public:
-    Files() : Root(fs::temp_directory_path() / ("shipplanner-bench-" + std::to_string(::getpid())))
-    {
-        fs::create_directories(Root);
-    }
-    ~Files()
-    {
-        std::error_code ec;
-        fs::remove_all(Root, ec);
-    }
-
-    // With `trailingBlank`, every material line names its ship with a blank after the
-    // name, an easy slip by hand: no line is exact, each ship takes the line holding it.
-    const Catalogue& Get(int size, bool trailingBlank = false)
-    {
-        const std::pair key(size, trailingBlank);
-        auto it = Made.find(key);
-        if (it == Made.end())
-            it = Made.emplace(key, Make(size, trailingBlank)).first;
-        return it->second;
-    }
-
-private:
-    Catalogue Make(int size, bool trailingBlank) const
-    {
-        std::mt19937 random(static_cast<unsigned>(size));
-        std::uniform_int_distribution<int> small(0, 40), slot(0, 4), level(1, 70), price(1000, 400000);
-        std::string ships = "name,price,a,b,row,slue,wave,armour,c,cabins,ports,hold,min,alv,tlv,clv,"
-                            "j,f,s,w,ar,cs,fc,rc,d,material,era,sea,e,note\r\n";
-        std::vector<std::string> materialLines;
-        materialLines.reserve(static_cast<std::size_t>(size));
-        for (int i = 0; i < size; ++i) {
-            const std::string name = ShipName(i);
-            ships += name + ',' + std::to_string(price(random));
-            for (int c = 2; c < 30; ++c) {
-                ships += ',';
-                if (c == 29)
-                    continue; // empty note, as most ships have
-                if (c == 26 || c == 27)
-                    ships += "era" + std::to_string(c);
-                else if (c >= 13 && c <= 15)
-                    ships += std::to_string(level(random));
-                else if (c >= 16 && c <= 23)
-                    ships += std::to_string(slot(random));
-                else if (c == 25)
-                    ships += std::to_string(small(random) % 10); // a material the tab knows
-                else
-                    ships += std::to_string(small(random) * (c >= 9 && c <= 11 ? 10 : 1));
-            }
-            ships += "\r\n";
-
-            std::string line = trailingBlank ? name + ' ' : name;
-            for (int m = 0; m < MaterialCount; ++m)
-                line += ',' + std::to_string(100 + small(random)) + '/' + std::to_string(100 + small(random)) + '/' +
-                        std::to_string(200 + 10 * m + small(random));
-            materialLines.push_back(std::move(line));
-        }
-        std::shuffle(materialLines.begin(), materialLines.end(), random);
-        std::string materials = "name,m0,m1,m2,m3,m4,m5,m6,m7,m8,m9,m10\r\n";
-        for (const std::string& line : materialLines)
-            materials += line + "\r\n";
-
-        const std::string tag = std::to_string(size) + (trailingBlank ? "-blank" : "");
-        const Catalogue c{(Root / ("ships-" + tag + ".csv")).string(), (Root / ("materials-" + tag + ".csv")).string()};
-        std::ofstream(c.ships, std::ios::binary) << ships;
-        std::ofstream(c.materials, std::ios::binary) << materials;
-        return c;
-    }
-
-    fs::path Root;
-    std::map<std::pair<int, bool>, Catalogue> Made;
-};
 
 long MinorFaults()
 {
     rusage usage{};
     ::getrusage(RUSAGE_SELF, &usage);
     return usage.ru_minflt;
-}
-
-Files& TheFiles()
-{
-    static Files files;
-    return files;
 }
 
 // Arguments: ships, and 1 for a cold heap. Warm: the heap keeps what the last iteration
@@ -166,7 +56,7 @@ void Measure(benchmark::State& state, Work work)
 
 void BM_ReadLines(benchmark::State& state)
 {
-    const Catalogue& c = TheFiles().Get(static_cast<int>(state.range(0)));
+    const testsupport::CatalogueFiles& c = testsupport::BenchCatalogue(static_cast<int>(state.range(0)));
     struct Lines {
         std::vector<std::string> ships, materials;
     };
@@ -183,7 +73,7 @@ void BM_ReadLines(benchmark::State& state)
 
 void LoadCatalogue(benchmark::State& state, bool trailingBlank)
 {
-    const Catalogue& c = TheFiles().Get(static_cast<int>(state.range(0)), trailingBlank);
+    const testsupport::CatalogueFiles& c = testsupport::BenchCatalogue(static_cast<int>(state.range(0)), trailingBlank);
     int count = 0;
     Measure(state, [&] {
         auto manager = std::make_unique<CShipDataManager>(c.ships, c.materials);
@@ -209,7 +99,7 @@ void BM_LoadCatalogueWithoutExactLines(benchmark::State& state)
 // The data checker on the same files: it loads them with an observer and reports nothing.
 void BM_CheckCatalogue(benchmark::State& state)
 {
-    const Catalogue& c = TheFiles().Get(static_cast<int>(state.range(0)));
+    const testsupport::CatalogueFiles& c = testsupport::BenchCatalogue(static_cast<int>(state.range(0)));
     std::string first;
     Measure(state, [&] {
         auto report = std::make_unique<checker::Report>(checker::Check(c.ships, c.materials));

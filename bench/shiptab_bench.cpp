@@ -1,10 +1,11 @@
 // Opening a ship tab, up to its first paint, against the floor of 76 plain labels and the
 // frame's natural parts; binding a ship alone; copying a long ship list; the memory of a long,
-// painted session.
+// painted session; the build finder's search against its floor, its window and its sorts.
 #include "finder/FindBuildsForm.h"
 #include "mainwindow/MainWindow.h"
 #include "shiptab/Calculator.h"
 #include "shiptab/ShipTab.h"
+#include "tests/support/BenchCatalogue.h"
 #include "tests/support/Records.h"
 #include "tests/support/TempDir.h"
 #include "toolkit/Application.h"
@@ -14,7 +15,6 @@
 #include "toolkit/UpDown.h"
 
 #include <QCheckBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QSpinBox>
 #include <QTableView>
@@ -258,51 +258,32 @@ void BM_NaturalPartsWithTextsPainted(benchmark::State& state)
 
 // --- the build finder: catalogues of `state.range(0)` varied ships -------------------------
 
-// A catalogue of ships whose prices, rooms and holds vary as real ones do, read from files as
-// the program reads them; kept for the run, the largest being slow to write.
+// The catalogues the loading benchmark reads, loaded once a size.
 const CShipDataManager& Fleet(int ships)
 {
-    static std::map<int, std::pair<std::unique_ptr<TempDir>, std::unique_ptr<CShipDataManager>>> made;
-    auto& [dir, catalogue] = made[ships];
+    static std::map<int, std::unique_ptr<CShipDataManager>> loaded;
+    std::unique_ptr<CShipDataManager>& catalogue = loaded[ships];
     if (!catalogue) {
-        dir = std::make_unique<TempDir>();
-        std::vector<std::string> lines;
-        for (int i = 0; i < ships; ++i) {
-            const auto n = [&](int lowest, int spread, int salt) { return std::to_string(lowest + (i * salt) % spread); };
-            lines.push_back(testsupport::ShipLine("Ship " + std::to_string(i),
-                                                  {{1, n(500, 400000, 7919)}, {9, n(5, 60, 31)}, {10, n(2, 40, 17)},
-                                                   {11, n(20, 800, 101)}, {12, n(0, 30, 7)}, {13, n(1, 30, 13)},
-                                                   {14, n(1, 30, 11)}, {15, n(1, 30, 5)}, {25, "-1"}},
-                                                  "1"));
-        }
-        testsupport::WriteCatalogue(*dir, lines);
-        const WorkingDirectory cwd(dir->path());
-        catalogue = std::make_unique<CShipDataManager>("./data/ship_varietion.csv", "./data/ship_material.csv");
+        const testsupport::CatalogueFiles& files = testsupport::BenchCatalogue(ships);
+        catalogue = std::make_unique<CShipDataManager>(files.ships, files.materials);
     }
     return *catalogue;
 }
 
-// What a user asks: cabins, gun ports and hold, over the ratios -30% to +30%.
-finder::Query Asked(bool everyMaterial)
-{
-    finder::Query q;
-    q.MinCabins = 20, q.MinPorts = 10, q.MinHold = 150;
-    q.LowestPercent = -30;
-    q.EveryMaterial = everyMaterial;
-    return q;
-}
-
-// The search alone.
+// The search alone, for what a user asks (cabins, gun ports and hold over -30% to +30%), every
+// material when `state.range(1)`.
 void BM_FindBuilds(benchmark::State& state)
 {
+    finder::Query q;
+    q.MinCabins = 20, q.MinPorts = 10, q.MinHold = 150, q.LowestPercent = -30, q.EveryMaterial = state.range(1) != 0;
     const CShipDataManager& fleet = Fleet(int(state.range(0)));
     std::size_t rows = 0;
     for (auto _ : state)
-        rows = finder::FindBuilds(fleet, Asked(state.range(1) != 0)).size();
+        rows = finder::FindBuilds(fleet, q).size();
     state.counters["rows"] = double(rows);
 }
 
-// The floor: one shown price and one capacity for each ship and material.
+// Its floor: one shown price and one capacity for each ship and material.
 void BM_FindBuildsFloor(benchmark::State& state)
 {
     const CShipDataManager& fleet = Fleet(int(state.range(0)));
@@ -312,48 +293,39 @@ void BM_FindBuildsFloor(benchmark::State& state)
             const CShipDataElement& s = *fleet.GetElement(i);
             const int32_t base = shiptab::BaseCapacity(s.DefaultCabins, s.DefaultPorts, s.DefaultHold);
             for (int m = 0; m < MaterialCount; ++m)
-                sum += shiptab::ShownPrice(s.Price, s.Materials[m].PriceFactor, 7)
-                       + shiptab::CurrentCapacity(7 + m, base);
+                sum += shiptab::ShownPrice(s.Price, s.Materials[m].PriceFactor, 7) + shiptab::CurrentCapacity(7 + m, base);
         }
         benchmark::DoNotOptimize(sum);
     }
 }
 
-// The window: a requirement changed as a user types it, to the painted results.
-void BM_FinderQueryChange(benchmark::State& state)
+// The window, every material when `state.range(1)`, up to the painted results: a hold
+// requirement changed as a user types it, or with a column `state.range(2)`, a click on its
+// header (on fresh results each time).
+void BM_Finder(benchmark::State& state)
 {
     TFindBuildsForm finder(Fleet(int(state.range(0))));
     finder.EveryMaterialCheckBox->setChecked(state.range(1) != 0);
     finder.show();
-    QCoreApplication::processEvents();
-    int hold = 0;
+    const auto retype = [&] { finder.MinHoldEdit->setValue(finder.MinHoldEdit->value() == 150 ? 15 : 150); };
     for (auto _ : state) {
-        finder.MinHoldEdit->setValue(hold = hold == 150 ? 15 : 150);
+        if (state.range(2) >= 0) {
+            state.PauseTiming();
+            retype();
+            state.ResumeTiming();
+            finder.ResultView->sortByColumn(int(state.range(2)), Qt::AscendingOrder);
+        } else {
+            retype();
+        }
         QCoreApplication::processEvents();
     }
     state.counters["rows"] = finder.ResultView->model()->rowCount();
 }
 
-// A header click on the hold column, the name's, then back to the search's order.
-void BM_FinderHeaderSort(benchmark::State& state)
-{
-    TFindBuildsForm finder(Fleet(int(state.range(0))));
-    finder.EveryMaterialCheckBox->setChecked(true);
-    finder.show();
-    const int column = int(state.range(1));
-    for (auto _ : state) {
-        finder.ResultView->sortByColumn(column, Qt::AscendingOrder);
-        QCoreApplication::processEvents();
-        state.PauseTiming();
-        finder.MinHoldEdit->setValue(finder.MinHoldEdit->value() == 0 ? 1 : 0); // a fresh order
-        state.ResumeTiming();
-    }
-}
-
 BENCHMARK(BM_FindBuilds)->ArgsProduct({{1000, 100000}, {0, 1}})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FindBuildsFloor)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FinderQueryChange)->Args({1000, 0})->Args({1000, 1})->Args({100000, 1})->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FinderHeaderSort)->Args({100000, shiptab::box::CurrentHoldText})->Args({100000, shiptab::box::ShipNameText})
+BENCHMARK(BM_Finder)->Args({1000, 0, -1})->Args({1000, 1, -1})->Args({100000, 1, -1})
+    ->Args({100000, 1, shiptab::box::CurrentHoldText})->Args({100000, 1, shiptab::box::ShipNameText})
     ->Unit(benchmark::kMillisecond);
 
 BENCHMARK(BM_Floor76LabelsPainted)->Unit(benchmark::kMicrosecond);

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <sstream>
 #include <tuple>
 
 using finder::FoundBuild;
@@ -22,12 +23,20 @@ std::vector<FoundBuild> BruteForce(const CShipDataManager& catalogue, const Quer
     const auto meets = [](int32_t figure, const std::optional<int32_t>& least) {
         return !least || (figure != -1 && figure >= *least);
     };
-    std::vector<std::tuple<int64_t, int32_t, FoundBuild>> rows; // goal, price, build
+    const auto more = [](int32_t f) { return f == -1 ? INT64_MAX : -int64_t{f}; };
+    struct Row {
+        int64_t goal;
+        int32_t price;
+        FoundBuild build;
+    };
+    const auto before = [](const Row& a, const Row& b) { return std::tie(a.goal, a.price) < std::tie(b.goal, b.price); };
+    std::vector<Row> rows;
     for (int i = 0; i < catalogue.GetCount(); ++i) {
         const CShipDataElement& s = *catalogue.GetElement(i);
         const ShipType type = ShipTypeOf(s.ALV, s.TLV, s.CLV);
         if (!(type == ShipType::Adventure ? q.Adventure : type == ShipType::Trade ? q.Trade : q.Combat))
             continue;
+        const shiptab::Range cabins = shiptab::CabinReach(s), ports = shiptab::PortReach(s);
         const std::size_t first = rows.size();
         for (int m = 0; m < MaterialCount; ++m) {
             const MaterialSlot& slot = s.Materials[m];
@@ -39,7 +48,6 @@ std::vector<FoundBuild> BruteForce(const CShipDataManager& catalogue, const Quer
                 const int32_t price = shiptab::ShownPrice(s.Price, slot.PriceFactor, p);
                 const int32_t capacity = shiptab::CurrentCapacity(
                     p, shiptab::BaseCapacity(s.DefaultCabins, s.DefaultPorts, s.DefaultHold));
-                const shiptab::Range cabins = shiptab::CabinReach(s), ports = shiptab::PortReach(s);
                 for (int32_t c = cabins.Lowest; c <= cabins.Highest; ++c)
                     for (int32_t g = ports.Lowest; g <= ports.Highest; ++g) {
                         const int32_t hold = shiptab::Hold(capacity, c, g);
@@ -55,34 +63,30 @@ std::vector<FoundBuild> BruteForce(const CShipDataManager& catalogue, const Quer
             }
             if (!bestKey)
                 continue;
-            const auto more = [](int32_t f) { return f == -1 ? INT64_MAX : -int64_t{f}; };
             const int64_t goal[] = {best.Price, -int64_t{best.HoldValue()}, more(slot.LSail), more(slot.SSail),
                                     slot.LSail == -1 || slot.SSail == -1 ? INT64_MAX : -(int64_t{slot.LSail} + slot.SSail),
                                     more(slot.Strength)};
-            const auto row = std::make_tuple(goal[int(q.LookFor)], best.Price, best);
+            const Row row{goal[int(q.LookFor)], best.Price, best};
             if (q.EveryMaterial || rows.size() == first)
                 rows.push_back(row);
-            else if (std::tie(std::get<0>(row), std::get<1>(row)) < std::tie(std::get<0>(rows.back()), std::get<1>(rows.back())))
+            else if (before(row, rows.back()))
                 rows.back() = row;
         }
     }
-    std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
-        return std::tie(std::get<0>(a), std::get<1>(a)) < std::tie(std::get<0>(b), std::get<1>(b));
-    });
+    std::stable_sort(rows.begin(), rows.end(), before);
     std::vector<FoundBuild> out;
-    for (const auto& r : rows)
-        out.push_back(std::get<2>(r));
+    for (const Row& r : rows)
+        out.push_back(r.build);
     return out;
 }
 
 std::string Describe(const std::vector<FoundBuild>& rows)
 {
-    std::string text;
+    std::ostringstream text;
     for (const FoundBuild& r : rows)
-        text += "ship " + std::to_string(r.Ship) + " material " + std::to_string(r.Material) + " " +
-                std::to_string(r.Percent) + "% " + std::to_string(r.Cabins) + "/" + std::to_string(r.Ports) +
-                " price " + std::to_string(r.Price) + " capacity " + std::to_string(r.Capacity) + "\n";
-    return text;
+        text << "ship " << r.Ship << " material " << int(r.Material) << " " << r.Percent << "% " << r.Cabins << "/"
+             << r.Ports << " price " << r.Price << " capacity " << r.Capacity << "\n";
+    return text.str();
 }
 
 // A cell's order as the user reads its text: a number, "?" after every number.

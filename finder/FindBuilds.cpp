@@ -2,6 +2,7 @@
 
 #include "shipdata/ShipType.h"
 #include "shiptab/Calculator.h"
+#include "shiptab/Columns.h"
 
 #include <algorithm>
 #include <cmath>
@@ -398,6 +399,8 @@ void SortByGoal(std::vector<FoundBuild>& rows)
 void SortByColumn(std::vector<FoundBuild>& rows, const CShipDataManager& catalogue, int column, bool descending)
 {
     namespace box = shiptab::box;
+    if (column < 0 || column >= box::Count)
+        return;
     std::vector<uint32_t> nameRank;
     if (column == box::ShipNameText) {
         std::vector<uint32_t> order(static_cast<std::size_t>(catalogue.GetCount()));
@@ -410,45 +413,12 @@ void SortByColumn(std::vector<FoundBuild>& rows, const CShipDataManager& catalog
             nameRank[order[rank]] = rank;
     }
     // The cell's number, or none for "?".
+    const shiptab::Column& c = shiptab::Columns[column];
     const auto cell = [&](const FoundBuild& r) -> std::optional<int64_t> {
-        const CShipDataElement& s = *catalogue.GetElement(int(r.Ship));
-        const MaterialSlot& slot = s.Materials[r.Material];
-        const auto figure = [](int32_t f) { return f == -1 ? std::nullopt : std::optional<int64_t>(f); };
-        switch (column) {
-        case box::ShipNameText: return nameRank[r.Ship];
-        case box::MaterialText: return r.Material;
-        case box::PercentText: return r.Percent;
-        case box::CurrentCabinsText: return r.Cabins;
-        case box::CurrentPortsText: return r.Ports;
-        case box::CurrentHoldText: return r.HoldValue();
-        case box::CurrentCapacityText: return r.Capacity;
-        case box::PriceText: return r.Price;
-        case box::LSailText: return figure(slot.LSail);
-        case box::SSailText: return figure(slot.SSail);
-        case box::StrengthText: return figure(slot.Strength);
-        case box::RowText: return s.Row;
-        case box::SlueText: return s.Slue;
-        case box::ResistiveWaveText: return s.ResistiveWave;
-        case box::ArmouredText: return s.Armoured;
-        case box::MinimumCabinsText: return shiptab::CabinMinimum(s.DefaultCabins, s.MinimumCabinsBase);
-        case box::DefaultCabinsText: return s.DefaultCabins;
-        case box::MaximumCabinsText: return shiptab::CabinMaximum(s.DefaultCabins);
-        case box::MinimumPortsText: return shiptab::PortMinimum(s.DefaultPorts);
-        case box::DefaultPortsText: return s.DefaultPorts;
-        case box::MaximumPortsText: return shiptab::PortMaximum(s.DefaultPorts);
-        case box::CannonSlotsText: return s.CannonSlots;
-        case box::FrontCannonSlotsText: return s.FrontCannonSlots;
-        case box::RearCannonSlotsText: return s.RearCannonSlots;
-        case box::NumOfJiggerText: return s.NumOfJigger;
-        case box::NumOfFigureheadText: return s.NumOfFigurehead;
-        case box::NumOfSealText: return s.NumOfSeal;
-        case box::NumOfWeaponText: return s.NumOfWeapon;
-        case box::NumOfArmourText: return s.NumOfArmour;
-        case box::ALVText: return s.ALV;
-        case box::TLVText: return s.TLV;
-        case box::CLVText: return s.CLV;
-        }
-        return std::nullopt;
+        if (column == box::ShipNameText)
+            return nameRank[r.Ship];
+        const int32_t value = c.Value(*catalogue.GetElement(int(r.Ship)), r.AsBuild(), {r.Capacity, r.Price});
+        return c.Missing(value) ? std::nullopt : std::optional<int64_t>(value);
     };
     // Keys with the place as the last word: a plain sort then keeps equal cells in order.
     std::vector<std::pair<int64_t, uint32_t>> keys(rows.size());

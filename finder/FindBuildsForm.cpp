@@ -1,6 +1,7 @@
 #include "finder/FindBuildsForm.h"
 
 #include "shiptab/BuildText.h"
+#include "shiptab/Columns.h"
 #include "toolkit/Application.h"
 #include "toolkit/ProgramIcon.h"
 
@@ -26,7 +27,7 @@ namespace finder {
 class FoundBuildsModel : public QAbstractTableModel {
 public:
     FoundBuildsModel(const CShipDataManager& catalogue, QObject* parent)
-        : QAbstractTableModel(parent), Catalogue(catalogue), Header(shiptab::BuildHeaderCells())
+        : QAbstractTableModel(parent), Catalogue(catalogue), Header(shiptab::ToStringList(shiptab::BuildHeaderCells()))
     {
     }
 
@@ -39,8 +40,8 @@ public:
             return {};
         if (role == Qt::DisplayRole)
             return CellsOf(index.row()).at(index.column());
-        if (role == Qt::TextAlignmentRole) // figures line up on the right
-            return int((index.column() > shiptab::box::MaterialText ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+        if (role == Qt::TextAlignmentRole)
+            return int((shiptab::Columns[index.column()].IsNumber() ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
         return {};
     }
 
@@ -91,7 +92,7 @@ private:
     const QStringList& CellsOf(int row) const
     {
         if (row != CachedRow) {
-            Cached = shiptab::BuildCells(ShipOf(row), BuildOf(row));
+            Cached = shiptab::ToStringList(shiptab::BuildCells(ShipOf(row), BuildOf(row)));
             CachedRow = row;
         }
         return Cached;
@@ -337,10 +338,10 @@ void TFindBuildsForm::CopySelectedRows()
     for (const QItemSelectionRange& range : ResultView->selectionModel()->selection())
         for (int row = range.top(); row <= range.bottom(); ++row)
             selected[std::size_t(row)] = true;
-    QString rows;
+    std::string rows;
     for (int row = 0; row < Model->rowCount(); ++row)
         if (selected[std::size_t(row)])
             rows += shiptab::BuildRow(Model->ShipOf(row), Model->BuildOf(row));
-    if (!rows.isEmpty())
+    if (!rows.empty())
         shiptab::PutBuildsOnClipboard(rows);
 }

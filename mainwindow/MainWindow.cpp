@@ -29,8 +29,6 @@ namespace {
 constexpr int ClientWidth = 695;
 constexpr int ClientHeight = 453;
 constexpr int PageControlWidth = 530;
-// A paste that refuses more rows than this names the first ones and counts the rest.
-constexpr std::size_t RefusalsNamed = 20;
 const QEvent::Type CreateEventType = static_cast<QEvent::Type>(QEvent::registerEventType());
 
 TShipTabFrame* FrameOf(QWidget* page)
@@ -246,7 +244,7 @@ void TMainForm::CopyShipList()
         const CShipDataElement* ship = ShipDataManager->GetElement(i);
         byName.try_emplace(ship->Name, ship);
     }
-    QString rows;
+    std::string rows;
     for (int row = 0; row < ShipListBox->count(); ++row) {
         const auto found = byName.find(ShipListBox->EntryAt(row));
         if (found != byName.end())
@@ -265,17 +263,17 @@ void TMainForm::Copy()
 
 void TMainForm::CopyAllTabs()
 {
-    QString rows;
+    std::string rows;
     for (int i = 0; i < ShipPageControl->count(); ++i)
         if (const TShipTabFrame* frame = FrameOf(ShipPageControl->widget(i)); frame && frame->Record())
             rows += shiptab::BuildRow(*frame->Record(), frame->CurrentBuild());
-    if (!rows.isEmpty())
+    if (!rows.empty())
         shiptab::PutBuildsOnClipboard(rows);
 }
 
 void TMainForm::PasteBuilds()
 {
-    const shiptab::PastedRows pasted = shiptab::ReadBuilds(QGuiApplication::clipboard()->text(), *ShipDataManager);
+    const shiptab::PastedRows pasted = shiptab::ReadClipboard(*ShipDataManager);
     if (!pasted.Builds.empty()) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         for (const shiptab::PastedBuild& b : pasted.Builds)
@@ -284,11 +282,7 @@ void TMainForm::PasteBuilds()
     }
     if (pasted.Refused.empty())
         return;
-    QString text = QStringLiteral("貼り付けたビルドのうち %1 行は開けませんでした。").arg(pasted.Refused.size());
-    for (std::size_t i = 0; i < pasted.Refused.size() && i < RefusalsNamed; ++i)
-        text += QStringLiteral("\n%1 行目: %2").arg(pasted.Refused[i].Line).arg(pasted.Refused[i].Why);
-    if (pasted.Refused.size() > RefusalsNamed)
-        text += QStringLiteral("\nほか %1 行").arg(pasted.Refused.size() - RefusalsNamed);
+    const QString text = QString::fromStdString(shiptab::PasteRefusedMessage(pasted.Refused));
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text, QMessageBox::Ok, this);
     toolkit::ExecCentred(box);
 }

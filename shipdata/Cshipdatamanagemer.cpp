@@ -5,7 +5,6 @@
 #include "toolkit/TextFile.h"
 
 #include <algorithm>
-#include <bit>
 #include <limits>
 
 const double MaterialPriceFactors[MaterialCount] = {
@@ -39,7 +38,8 @@ std::optional<int32_t> ParseHex(std::string_view digits)
         if (value > 0xFFFFFFFFull)
             return std::nullopt;
     }
-    return std::bit_cast<int32_t>(static_cast<uint32_t>(value));
+    // Modulo 2^32 since C++20; std::bit_cast is missing from some standard libraries.
+    return static_cast<int32_t>(static_cast<uint32_t>(value));
 }
 
 // Position of the first `c` in `text`, or its size. A plain loop: the texts searched

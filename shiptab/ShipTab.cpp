@@ -2,6 +2,8 @@
 
 #include "shiptab/BuildText.h"
 #include "shiptab/Calculator.h"
+#include "shiptab/Columns.h"
+#include "shiptab/FrameLayout.h"
 #include "toolkit/Application.h"
 #include "toolkit/Cp932.h"
 #include "toolkit/PageControl.h"
@@ -16,105 +18,123 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include <array>
 #include <cstring>
 #include <functional>
 #include <vector>
 
 namespace {
 
-// Colours of the static texts by role.
-constexpr QRgb ItemLabel = qRgb(194, 186, 254);
-constexpr QRgb GroupHeader = qRgb(90, 254, 168);
-constexpr QRgb AllotmentLine = qRgb(217, 186, 254);
-constexpr QRgb Adjustment = qRgb(255, 255, 0);
-constexpr QRgb Value = qRgb(255, 255, 255);
-constexpr QRgb FrameBackground = qRgb(230, 255, 251);
-constexpr QRgb MaterialViewBackground = qRgb(191, 255, 244);
+// Colours of the frame and the material list; the boxes' own are in the layout.
+constexpr QRgb FrameBackground = 0xFF000000u | shiptab::colour::FrameBackground;
+constexpr QRgb MaterialViewBackground = 0xFF000000u | shiptab::colour::MaterialViewBackground;
 // As the designed list's lines: the header and all eleven lines fit its height in every style
 // (the Windows style would add two pixels to each, and a scroll bar).
 constexpr int MaterialLineHeight = 13;
 
 using F = TShipTabFrame;
 
-// Captions keep their leading blanks: they place the text inside its box.
-constexpr F::Control Controls[] = {
-    {&F::MaterialView, "MaterialView", "", 280, 256, 241, 169, 0, nullptr},
-    {&F::StaticText1, "StaticText1", "      船種名", 0, 0, 81, 17, ItemLabel, nullptr},
-    {&F::ShipNameText, "ShipNameText", " N/A", 80, 0, 185, 17, Value, "StaticText1"},
-    {&F::StaticText9, "StaticText9", " 価格", 104, 32, 41, 17, ItemLabel, nullptr},
-    {&F::PriceText, "PriceText", " N/A", 144, 32, 121, 17, Value, "StaticText9"},
-    {&F::StaticText11, "StaticText11", " 耐久", 0, 32, 41, 17, ItemLabel, nullptr},
-    {&F::StrengthText, "StrengthText", " N/A", 40, 32, 65, 17, Value, "StaticText11"},
-    {&F::StaticText3, "StaticText3", " 旋回", 0, 96, 41, 17, ItemLabel, nullptr},
-    {&F::SlueText, "SlueText", " N/A", 40, 96, 49, 17, Value, "StaticText3"},
-    {&F::StaticText8, "StaticText8", " 対波", 88, 96, 41, 17, ItemLabel, nullptr},
-    {&F::ResistiveWaveText, "ResistiveWaveText", " N/A", 128, 96, 49, 17, Value, "StaticText8"},
-    {&F::StaticText13, "StaticText13", " 装甲", 176, 96, 41, 17, ItemLabel, nullptr},
-    {&F::ArmouredText, "ArmouredText", " N/A", 216, 96, 49, 17, Value, "StaticText13"},
-    {&F::StaticText7, "StaticText7", "      材質", 0, 16, 81, 17, ItemLabel, nullptr},
-    {&F::MaterialText, "MaterialText", " N/A", 80, 16, 185, 17, Value, "StaticText7"},
-    {&F::UpDown1, "UpDown1", "", 392, 56, 32, 17, 0, nullptr},
-    {&F::StaticText10, "StaticText10", "                           増減量", 280, 24, 241, 17, GroupHeader, nullptr},
-    {&F::StaticText12, "StaticText12", " 比率調整", 280, 56, 65, 17, Adjustment, nullptr},
-    {&F::PercentText, "PercentText", " N/A", 344, 56, 49, 17, Value, "StaticText12"},
-    {&F::StaticText14, "StaticText14", "      総容量", 280, 40, 97, 17, ItemLabel, nullptr},
-    {&F::CurrentCapacityText, "CurrentCapacityText", "    N/A", 376, 40, 145, 17, Value, "StaticText14"},
-    {&F::StaticText16, "StaticText16", " 数値調整", 424, 56, 65, 17, Adjustment, nullptr},
-    {&F::UpDown2, "UpDown2", "", 488, 56, 33, 17, 0, nullptr},
-    {&F::StaticText2, "StaticText2", " 縦帆", 0, 80, 41, 17, ItemLabel, nullptr},
-    {&F::LSailText, "LSailText", " N/A", 40, 80, 49, 17, Value, "StaticText2"},
-    {&F::StaticText4, "StaticText4", "                          基本性能", 0, 64, 265, 17, GroupHeader, nullptr},
-    {&F::StaticText5, "StaticText5", " 横帆", 88, 80, 41, 17, ItemLabel, nullptr},
-    {&F::SSailText, "SSailText", " N/A", 128, 80, 49, 17, Value, "StaticText5"},
-    {&F::StaticText6, "StaticText6", " 漕力", 176, 80, 41, 17, ItemLabel, nullptr},
-    {&F::RowText, "RowText", " N/A", 216, 80, 49, 17, Value, "StaticText6"},
-    {&F::StaticText17, "StaticText17", " 冒険", 0, 320, 41, 17, ItemLabel, nullptr},
-    {&F::ALVText, "ALVText", " N/A", 40, 320, 49, 17, Value, "StaticText17"},
-    {&F::StaticText19, "StaticText19", "                          乗船Lv", 0, 304, 265, 17, GroupHeader, nullptr},
-    {&F::CLVText, "CLVText", " N/A", 216, 320, 49, 17, Value, "StaticText21"},
-    {&F::StaticText27, "StaticText27", " 最小", 0, 152, 41, 17, ItemLabel, nullptr},
-    {&F::MinimumCabinsText, "MinimumCabinsText", " N/A", 40, 152, 49, 17, Value, "StaticText27"},
-    {&F::StaticText29, "StaticText29", "                          船倉配分", 0, 120, 265, 17, GroupHeader, nullptr},
-    {&F::StaticText30, "StaticText30", " 標準", 88, 152, 41, 17, ItemLabel, nullptr},
-    {&F::DefaultCabinsText, "DefaultCabinsText", " N/A", 128, 152, 49, 17, Value, "StaticText30"},
-    {&F::StaticText32, "StaticText32", " 最大", 176, 152, 41, 17, ItemLabel, nullptr},
-    {&F::MaximumCabinsText, "MaximumCabinsText", " N/A", 216, 152, 49, 17, Value, "StaticText32"},
-    {&F::StaticText18, "StaticText18", " 最小", 0, 184, 41, 17, ItemLabel, nullptr},
-    {&F::MinimumPortsText, "MinimumPortsText", " N/A", 40, 184, 49, 17, Value, "StaticText18"},
-    {&F::StaticText22, "StaticText22", " 標準", 88, 184, 41, 17, ItemLabel, nullptr},
-    {&F::DefaultPortsText, "DefaultPortsText", " N/A", 128, 184, 49, 17, Value, "StaticText22"},
-    {&F::StaticText25, "StaticText25", " 最大", 176, 184, 41, 17, ItemLabel, nullptr},
-    {&F::MaximumPortsText, "MaximumPortsText", " N/A", 216, 184, 49, 17, Value, "StaticText25"},
-    {&F::StaticText34, "StaticText34", "                  砲室", 0, 168, 177, 17, AllotmentLine, nullptr},
-    {&F::StaticText35, "StaticText35", "                  船室", 0, 136, 177, 17, AllotmentLine, nullptr},
-    {&F::UpDown3, "UpDown3", "", 232, 136, 33, 17, 0, nullptr},
-    {&F::CurrentCabinsText, "CurrentCabinsText", " N/A", 176, 136, 57, 17, Value, "StaticText35"},
-    {&F::UpDown4, "UpDown4", "", 232, 168, 33, 17, 0, nullptr},
-    {&F::CurrentPortsText, "CurrentPortsText", " N/A", 176, 168, 57, 17, Value, "StaticText34"},
-    {&F::StaticText38, "StaticText38", "                  倉庫", 0, 200, 177, 17, AllotmentLine, nullptr},
-    {&F::CurrentHoldText, "CurrentHoldText", " N/A", 176, 200, 89, 17, Value, "StaticText38"},
-    {&F::StaticText40, "StaticText40", "補助帆", 0, 256, 41, 17, ItemLabel, nullptr},
-    {&F::NumOfJiggerText, "NumOfJiggerText", " N/A", 40, 256, 49, 17, Value, "StaticText40"},
-    {&F::StaticText43, "StaticText43", "船首像", 88, 256, 41, 17, ItemLabel, nullptr},
-    {&F::NumOfFigureheadText, "NumOfFigureheadText", " N/A", 128, 256, 49, 17, Value, "StaticText43"},
-    {&F::StaticText44, "StaticText44", " 紋章", 176, 256, 41, 17, ItemLabel, nullptr},
-    {&F::NumOfSealText, "NumOfSealText", " N/A", 216, 256, 49, 17, Value, "StaticText44"},
-    {&F::StaticText46, "StaticText46", "船側砲", 0, 240, 41, 17, ItemLabel, nullptr},
-    {&F::CannonSlotsText, "CannonSlotsText", " N/A", 40, 240, 49, 17, Value, "StaticText46"},
-    {&F::StaticText48, "StaticText48", "                       部品スロット数", 0, 224, 265, 17, GroupHeader, nullptr},
-    {&F::StaticText49, "StaticText49", "船首砲", 88, 240, 41, 17, ItemLabel, nullptr},
-    {&F::FrontCannonSlotsText, "FrontCannonSlotsText", " N/A", 128, 240, 49, 17, Value, "StaticText49"},
-    {&F::StaticText51, "StaticText51", "船尾砲", 176, 240, 41, 17, ItemLabel, nullptr},
-    {&F::RearCannonSlotsText, "RearCannonSlotsText", " N/A", 216, 240, 49, 17, Value, "StaticText51"},
-    {&F::StaticText53, "StaticText53", " 特殊兵装", 0, 272, 65, 17, ItemLabel, nullptr},
-    {&F::NumOfWeaponText, "NumOfWeaponText", " N/A", 64, 272, 65, 17, Value, "StaticText53"},
-    {&F::StaticText55, "StaticText55", " 追加装甲", 128, 272, 65, 17, ItemLabel, nullptr},
-    {&F::NumOfArmourText, "NumOfArmourText", " N/A", 192, 272, 73, 17, Value, "StaticText55"},
-    {&F::SpeedButton1, "SpeedButton1", "×", 504, 0, 18, 18, 0, nullptr},
-    {&F::StaticText15, "StaticText15", " 交易", 88, 320, 41, 17, ItemLabel, nullptr},
-    {&F::TLVText, "TLVText", " N/A", 128, 320, 49, 17, Value, "StaticText15"},
-    {&F::StaticText21, "StaticText21", " 戦闘", 176, 320, 41, 17, ItemLabel, nullptr},
+// The member each control of the layout fills, in the layout's order.
+constexpr std::pair<F::ControlMember, const char*> Members[] = {
+    {&F::MaterialView, "MaterialView"},
+    {&F::StaticText1, "StaticText1"},
+    {&F::ShipNameText, "ShipNameText"},
+    {&F::StaticText9, "StaticText9"},
+    {&F::PriceText, "PriceText"},
+    {&F::StaticText11, "StaticText11"},
+    {&F::StrengthText, "StrengthText"},
+    {&F::StaticText3, "StaticText3"},
+    {&F::SlueText, "SlueText"},
+    {&F::StaticText8, "StaticText8"},
+    {&F::ResistiveWaveText, "ResistiveWaveText"},
+    {&F::StaticText13, "StaticText13"},
+    {&F::ArmouredText, "ArmouredText"},
+    {&F::StaticText7, "StaticText7"},
+    {&F::MaterialText, "MaterialText"},
+    {&F::UpDown1, "UpDown1"},
+    {&F::StaticText10, "StaticText10"},
+    {&F::StaticText12, "StaticText12"},
+    {&F::PercentText, "PercentText"},
+    {&F::StaticText14, "StaticText14"},
+    {&F::CurrentCapacityText, "CurrentCapacityText"},
+    {&F::StaticText16, "StaticText16"},
+    {&F::UpDown2, "UpDown2"},
+    {&F::StaticText2, "StaticText2"},
+    {&F::LSailText, "LSailText"},
+    {&F::StaticText4, "StaticText4"},
+    {&F::StaticText5, "StaticText5"},
+    {&F::SSailText, "SSailText"},
+    {&F::StaticText6, "StaticText6"},
+    {&F::RowText, "RowText"},
+    {&F::StaticText17, "StaticText17"},
+    {&F::ALVText, "ALVText"},
+    {&F::StaticText19, "StaticText19"},
+    {&F::CLVText, "CLVText"},
+    {&F::StaticText27, "StaticText27"},
+    {&F::MinimumCabinsText, "MinimumCabinsText"},
+    {&F::StaticText29, "StaticText29"},
+    {&F::StaticText30, "StaticText30"},
+    {&F::DefaultCabinsText, "DefaultCabinsText"},
+    {&F::StaticText32, "StaticText32"},
+    {&F::MaximumCabinsText, "MaximumCabinsText"},
+    {&F::StaticText18, "StaticText18"},
+    {&F::MinimumPortsText, "MinimumPortsText"},
+    {&F::StaticText22, "StaticText22"},
+    {&F::DefaultPortsText, "DefaultPortsText"},
+    {&F::StaticText25, "StaticText25"},
+    {&F::MaximumPortsText, "MaximumPortsText"},
+    {&F::StaticText34, "StaticText34"},
+    {&F::StaticText35, "StaticText35"},
+    {&F::UpDown3, "UpDown3"},
+    {&F::CurrentCabinsText, "CurrentCabinsText"},
+    {&F::UpDown4, "UpDown4"},
+    {&F::CurrentPortsText, "CurrentPortsText"},
+    {&F::StaticText38, "StaticText38"},
+    {&F::CurrentHoldText, "CurrentHoldText"},
+    {&F::StaticText40, "StaticText40"},
+    {&F::NumOfJiggerText, "NumOfJiggerText"},
+    {&F::StaticText43, "StaticText43"},
+    {&F::NumOfFigureheadText, "NumOfFigureheadText"},
+    {&F::StaticText44, "StaticText44"},
+    {&F::NumOfSealText, "NumOfSealText"},
+    {&F::StaticText46, "StaticText46"},
+    {&F::CannonSlotsText, "CannonSlotsText"},
+    {&F::StaticText48, "StaticText48"},
+    {&F::StaticText49, "StaticText49"},
+    {&F::FrontCannonSlotsText, "FrontCannonSlotsText"},
+    {&F::StaticText51, "StaticText51"},
+    {&F::RearCannonSlotsText, "RearCannonSlotsText"},
+    {&F::StaticText53, "StaticText53"},
+    {&F::NumOfWeaponText, "NumOfWeaponText"},
+    {&F::StaticText55, "StaticText55"},
+    {&F::NumOfArmourText, "NumOfArmourText"},
+    {&F::SpeedButton1, "SpeedButton1"},
+    {&F::StaticText15, "StaticText15"},
+    {&F::TLVText, "TLVText"},
+    {&F::StaticText21, "StaticText21"},
 };
+
+constexpr bool SameName(const char* a, const char* b)
+{
+    while (*a != 0 && *a == *b)
+        ++a, ++b;
+    return *a == *b;
+}
+
+constexpr auto MakeControls()
+{
+    static_assert(std::size(Members) == std::size(shiptab::FramePlaces));
+    std::array<F::Control, std::size(Members)> controls{};
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const shiptab::Place& p = shiptab::FramePlaces[i];
+        if (!SameName(Members[i].second, p.Name))
+            throw "the members are not in the layout's order";
+        controls[i] = {Members[i].first, p.Name, p.Caption, p.Left, p.Top, p.Width, p.Height,
+                       p.Colour == 0 ? QRgb(0) : QRgb(0xFF000000u | p.Colour), p.Label};
+    }
+    return controls;
+}
+constexpr auto Controls = MakeControls();
 
 template <class... Ts>
 struct Overloaded : Ts... {
@@ -123,55 +143,33 @@ struct Overloaded : Ts... {
 template <class... Ts>
 Overloaded(Ts...) -> Overloaded<Ts...>;
 
-// Which text each box shows. Figure texts are ASCII, so they skip the code page decoder.
+// The value box of each column but the name, found by its name in the layout: fixed ones are
+// written once, at binding, the calculated ones by every recalculation, in the layout's order.
+namespace box = shiptab::box;
 struct BoxText {
     TStaticText* TShipTabFrame::*Box;
-    shiptab::box::Text Text;
+    int Column;
 };
-namespace box = shiptab::box;
-// Written once, at binding, in the designed order.
-constexpr BoxText FixedBoxes[] = {
-    {&F::RowText, box::RowText},
-    {&F::SlueText, box::SlueText},
-    {&F::ResistiveWaveText, box::ResistiveWaveText},
-    {&F::ArmouredText, box::ArmouredText},
-    {&F::MinimumCabinsText, box::MinimumCabinsText},
-    {&F::DefaultCabinsText, box::DefaultCabinsText},
-    {&F::MaximumCabinsText, box::MaximumCabinsText},
-    {&F::MinimumPortsText, box::MinimumPortsText},
-    {&F::DefaultPortsText, box::DefaultPortsText},
-    {&F::MaximumPortsText, box::MaximumPortsText},
-    {&F::CannonSlotsText, box::CannonSlotsText},
-    {&F::FrontCannonSlotsText, box::FrontCannonSlotsText},
-    {&F::RearCannonSlotsText, box::RearCannonSlotsText},
-    {&F::NumOfJiggerText, box::NumOfJiggerText},
-    {&F::NumOfFigureheadText, box::NumOfFigureheadText},
-    {&F::NumOfSealText, box::NumOfSealText},
-    {&F::NumOfWeaponText, box::NumOfWeaponText},
-    {&F::NumOfArmourText, box::NumOfArmourText},
-    {&F::ALVText, box::ALVText},
-    {&F::TLVText, box::TLVText},
-    {&F::CLVText, box::CLVText},
-};
-// Written by every recalculation, in the designed order.
-constexpr BoxText CalculatedBoxes[] = {
-    {&F::CurrentCapacityText, box::CurrentCapacityText},
-    {&F::CurrentCabinsText, box::CurrentCabinsText},
-    {&F::CurrentPortsText, box::CurrentPortsText},
-    {&F::CurrentHoldText, box::CurrentHoldText},
-    {&F::MaterialText, box::MaterialText},
-    {&F::PriceText, box::PriceText},
-    {&F::LSailText, box::LSailText},
-    {&F::SSailText, box::SSailText},
-    {&F::StrengthText, box::StrengthText},
-    {&F::PercentText, box::PercentText},
-};
-
-void WriteBoxes(TShipTabFrame& frame, std::span<const BoxText> boxes, const shiptab::TabTexts& texts)
+const std::vector<BoxText>& Boxes(bool calculated)
 {
-    for (const BoxText& b : boxes) {
-        const std::string& text = texts[b.Text];
-        (frame.*b.Box)->setText(b.Text == box::MaterialText
+    static const auto find = [](bool c) {
+        std::vector<BoxText> boxes;
+        for (const auto& [member, name] : Members)
+            for (int i = box::ShipNameText + 1; i < box::Count; ++i)
+                if (shiptab::Columns[i].Calculated == c && SameName(shiptab::Columns[i].Box, name))
+                    boxes.push_back({std::get<TStaticText * TShipTabFrame::*>(member), i});
+        return boxes;
+    };
+    static const std::vector<BoxText> fixed = find(false), changing = find(true);
+    return calculated ? changing : fixed;
+}
+
+void WriteBoxes(TShipTabFrame& frame, bool calculated, const shiptab::TabTexts& texts)
+{
+    for (const BoxText& b : Boxes(calculated)) {
+        const std::string& text = texts[static_cast<std::size_t>(b.Column)];
+        // Figure texts are ASCII, so they skip the code page decoder.
+        (frame.*b.Box)->setText(shiptab::Columns[b.Column].As == shiptab::Shown::Material
                                     ? toolkit::FromCp932(text)
                                     : QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
     }
@@ -250,22 +248,11 @@ TShipTabFrame::TShipTabFrame(QWidget* parent) : QWidget(parent)
 
     // The spinners overlap their value boxes by a pixel; keep all of each arrow clickable.
     // Tab reaches them in table order; the disabled one stays out of the chain.
-    struct SpinnerNames {
-        TUpDown* spinner;
-        const char* name;
-        const char* down;
-        const char* up;
-    };
-    const SpinnerNames spinnerNames[] = {
-        {UpDown1, "比率調整", "比率を下げる", "比率を上げる"},
-        {UpDown2, "数値調整", "数値を下げる", "数値を上げる"},
-        {UpDown3, "船室", "船室を減らす", "船室を増やす"},
-        {UpDown4, "砲室", "砲室を減らす", "砲室を増やす"},
-    };
-    for (const SpinnerNames& s : spinnerNames) {
-        s.spinner->raise();
-        s.spinner->setAccessibleName(QString::fromUtf8(s.name));
-        s.spinner->SetArrowNames(QString::fromUtf8(s.down), QString::fromUtf8(s.up));
+    for (const shiptab::SpinnerNames& s : shiptab::Spinners) {
+        auto* spinner = findChild<TUpDown*>(QLatin1String(s.Name), Qt::FindDirectChildrenOnly);
+        spinner->raise();
+        spinner->setAccessibleName(QString::fromUtf8(s.Caption));
+        spinner->SetArrowNames(QString::fromUtf8(s.Down), QString::fromUtf8(s.Up));
     }
     UpDown2->setFocusPolicy(Qt::NoFocus);
     UpDown1->OnChangingEx = std::bind_front(&TShipTabFrame::UpDown1ChangingEx, this);
@@ -277,13 +264,15 @@ TShipTabFrame::TShipTabFrame(QWidget* parent) : QWidget(parent)
     SpeedButton1->setAutoRaise(true);
     SpeedButton1->setFocusPolicy(Qt::NoFocus);
     SpeedButton1->setFont(toolkit::DesignFont(12, true));
-    SpeedButton1->setAccessibleName(QStringLiteral("タブを閉じる"));
+    SpeedButton1->setAccessibleName(QString::fromUtf8(shiptab::CloseButtonName));
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(SpeedButton1); });
 
     // The material list shows the window's font: it gets no font of its own.
     MaterialView->setColumnCount(4);
-    MaterialView->setHeaderLabels({QStringLiteral("材質"), QStringLiteral("縦帆"), QStringLiteral("横帆"),
-                                   QStringLiteral("耐久")});
+    QStringList captions;
+    for (const char* caption : shiptab::MaterialCaptions)
+        captions.append(QString::fromUtf8(caption));
+    MaterialView->setHeaderLabels(captions);
     QHeaderView* header = MaterialView->header();
     header->setSectionsClickable(false);
     header->setSectionsMovable(false);
@@ -351,17 +340,17 @@ void TShipTabFrame::BindShip(std::unique_ptr<CShipDataElement> record, std::opti
 
     const shiptab::TabTexts texts = shiptab::TextsOf(ship, Current);
     ShipNameText->setText(QStringLiteral("  ") + toolkit::FromCp932Shown(texts[box::ShipNameText]));
-    WriteBoxes(*this, FixedBoxes, texts);
+    WriteBoxes(*this, false, texts);
 
     QList<QTreeWidgetItem*> lines;
     lines.reserve(MaterialCount);
     for (int i = 0; i < MaterialCount; ++i) {
-        const MaterialSlot& slot = ship.Materials[i];
+        const std::array<std::string, 4> texts = shiptab::MaterialLine(ship, i);
         auto* line = new QTreeWidgetItem(QStringList{
-            toolkit::FromCp932(MaterialNames[i]),
-            QString::fromStdString(shiptab::MaterialFigure(slot.LSail)),
-            QString::fromStdString(shiptab::MaterialFigure(slot.SSail)),
-            QString::fromStdString(shiptab::MaterialFigure(slot.Strength)),
+            toolkit::FromCp932(texts[0]),
+            QString::fromLatin1(texts[1].data(), qsizetype(texts[1].size())),
+            QString::fromLatin1(texts[2].data(), qsizetype(texts[2].size())),
+            QString::fromLatin1(texts[3].data(), qsizetype(texts[3].size())),
         });
         line->setFlags(line->flags() | Qt::ItemIsEditable);
         for (int column = 0; column < 4; ++column)
@@ -370,7 +359,7 @@ void TShipTabFrame::BindShip(std::unique_ptr<CShipDataElement> record, std::opti
     }
     MaterialView->addTopLevelItems(lines);
 
-    WriteBoxes(*this, CalculatedBoxes, texts);
+    WriteBoxes(*this, true, texts);
 }
 
 void TShipTabFrame::CopyBuild() const
@@ -422,46 +411,34 @@ void TShipTabFrame::MaterialViewDblClick(QObject*)
     Recalculate();
 }
 
-void TShipTabFrame::UpDown1ChangingEx(QObject*, bool& AllowChange, short, TUpDownDirection Direction)
+void TShipTabFrame::Step(shiptab::Spinner spinner, bool& AllowChange, TUpDownDirection Direction)
 {
-    // The spinner only serves as a pair of buttons: its own position never moves.
+    // The spinners only serve as pairs of buttons: their own positions never move.
     AllowChange = false;
     if (!Ship)
         return;
-    if (Direction == updUp)
-        Current.Percent = shiptab::WrapAdd(Current.Percent, 1);
-    else if (Direction == updDown)
-        Current.Percent = shiptab::WrapSub(Current.Percent, 1);
+    if (Direction == updUp || Direction == updDown)
+        Current = shiptab::Step(*Ship, Current, spinner, Direction == updUp);
     Recalculate();
+}
+
+void TShipTabFrame::UpDown1ChangingEx(QObject*, bool& AllowChange, short, TUpDownDirection Direction)
+{
+    Step(shiptab::Spinner::Percent, AllowChange, Direction);
 }
 
 void TShipTabFrame::UpDown3ChangingEx(QObject*, bool& AllowChange, short, TUpDownDirection Direction)
 {
-    AllowChange = false;
-    if (!Ship)
-        return;
-    if (Direction == updUp)
-        Current.Cabins = shiptab::StepUpTo(Current.Cabins, shiptab::CabinMaximum(Ship->DefaultCabins));
-    else if (Direction == updDown)
-        Current.Cabins =
-            shiptab::StepDownTo(Current.Cabins, shiptab::CabinMinimum(Ship->DefaultCabins, Ship->MinimumCabinsBase));
-    Recalculate();
+    Step(shiptab::Spinner::Cabins, AllowChange, Direction);
 }
 
 void TShipTabFrame::UpDown4ChangingEx(QObject*, bool& AllowChange, short, TUpDownDirection Direction)
 {
-    AllowChange = false;
-    if (!Ship)
-        return;
-    if (Direction == updUp)
-        Current.Ports = shiptab::StepUpTo(Current.Ports, shiptab::PortMaximum(Ship->DefaultPorts));
-    else if (Direction == updDown)
-        Current.Ports = shiptab::StepDownTo(Current.Ports, shiptab::PortMinimum(Ship->DefaultPorts));
-    Recalculate();
+    Step(shiptab::Spinner::Ports, AllowChange, Direction);
 }
 
 void TShipTabFrame::Recalculate()
 {
     if (Ship)
-        WriteBoxes(*this, CalculatedBoxes, shiptab::TextsOf(*Ship, Current));
+        WriteBoxes(*this, true, shiptab::TextsOf(*Ship, Current));
 }

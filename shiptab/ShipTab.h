@@ -146,6 +146,7 @@ private:
     friend struct TShipTabFrameProbe; // tests and the fuzz target read the calculator state
 
     void Recalculate();
+    void Step(shiptab::Spinner spinner, bool& AllowChange, TUpDownDirection Direction);
 
     std::unique_ptr<CShipDataElement> Ship;
     shiptab::Build Current;

@@ -1,9 +1,9 @@
 #include "shiptab/TabTexts.h"
 
 #include "shiptab/Calculator.h"
+#include "shiptab/Columns.h"
 
 #include <algorithm>
-#include <utility>
 
 std::string MaterialNames[MaterialCount] = {
     "\x90\x65\x95\xfb",                                 // 親方
@@ -21,28 +21,6 @@ std::string MaterialNames[MaterialCount] = {
 
 namespace shiptab {
 
-namespace {
-// The fixed boxes that show a figure of the record as it is.
-constexpr std::pair<box::Text, int32_t CShipDataElement::*> RecordFigures[] = {
-    {box::RowText, &CShipDataElement::Row},
-    {box::SlueText, &CShipDataElement::Slue},
-    {box::ResistiveWaveText, &CShipDataElement::ResistiveWave},
-    {box::ArmouredText, &CShipDataElement::Armoured},
-    {box::DefaultCabinsText, &CShipDataElement::DefaultCabins},
-    {box::DefaultPortsText, &CShipDataElement::DefaultPorts},
-    {box::CannonSlotsText, &CShipDataElement::CannonSlots},
-    {box::FrontCannonSlotsText, &CShipDataElement::FrontCannonSlots},
-    {box::RearCannonSlotsText, &CShipDataElement::RearCannonSlots},
-    {box::NumOfJiggerText, &CShipDataElement::NumOfJigger},
-    {box::NumOfFigureheadText, &CShipDataElement::NumOfFigurehead},
-    {box::NumOfSealText, &CShipDataElement::NumOfSeal},
-    {box::NumOfWeaponText, &CShipDataElement::NumOfWeapon},
-    {box::NumOfArmourText, &CShipDataElement::NumOfArmour},
-    {box::ALVText, &CShipDataElement::ALV},
-    {box::TLVText, &CShipDataElement::TLV},
-    {box::CLVText, &CShipDataElement::CLV},
-};
-} // namespace
 
 Build StartingBuild(const CShipDataElement& ship)
 {
@@ -53,28 +31,35 @@ Build StartingBuild(const CShipDataElement& ship)
 
 TabTexts TextsOf(const CShipDataElement& ship, const Build& build)
 {
-    const MaterialSlot& slot = ship.Materials[build.Material];
-    const int32_t capacity =
-        CurrentCapacity(build.Percent, BaseCapacity(ship.DefaultCabins, ship.DefaultPorts, ship.DefaultHold));
+    const Figures figures = FiguresOf(ship, build);
     TabTexts t;
-    t[box::ShipNameText] = ship.Name;
-    t[box::MaterialText] = "  " + MaterialNames[build.Material];
-    t[box::PercentText] = PercentText(build.Percent);
-    t[box::CurrentCabinsText] = FigureText(build.Cabins);
-    t[box::CurrentPortsText] = FigureText(build.Ports);
-    t[box::CurrentHoldText] = FigureText(Hold(capacity, build.Cabins, build.Ports));
-    t[box::CurrentCapacityText] = FigureText(capacity);
-    t[box::PriceText] = FigureText(ShownPrice(ship.Price, slot.PriceFactor, build.Percent));
-    t[box::LSailText] = MaterialFigureText(slot.LSail);
-    t[box::SSailText] = MaterialFigureText(slot.SSail);
-    t[box::StrengthText] = MaterialFigureText(slot.Strength);
-    t[box::MinimumCabinsText] = FigureText(CabinMinimum(ship.DefaultCabins, ship.MinimumCabinsBase));
-    t[box::MaximumCabinsText] = FigureText(CabinMaximum(ship.DefaultCabins));
-    t[box::MinimumPortsText] = FigureText(PortMinimum(ship.DefaultPorts));
-    t[box::MaximumPortsText] = FigureText(PortMaximum(ship.DefaultPorts));
-    for (const auto& [text, field] : RecordFigures)
-        t[text] = FigureText(ship.*field);
+    for (int i = 0; i < box::Count; ++i)
+        t[static_cast<std::size_t>(i)] = ColumnText(Columns[i], ship, build, figures);
     return t;
+}
+
+std::array<std::string, 4> MaterialLine(const CShipDataElement& ship, int material)
+{
+    const MaterialSlot& slot = ship.Materials[material];
+    return {MaterialNames[material], MaterialFigure(slot.LSail), MaterialFigure(slot.SSail), MaterialFigure(slot.Strength)};
+}
+
+Build Step(const CShipDataElement& ship, Build build, Spinner spinner, bool up)
+{
+    switch (spinner) {
+    case Spinner::Percent: // no bounds: the ratio wraps as a 32-bit figure does
+        build.Percent = up ? WrapAdd(build.Percent, 1) : WrapSub(build.Percent, 1);
+        break;
+    case Spinner::Cabins:
+        build.Cabins = up ? StepUpTo(build.Cabins, CabinMaximum(ship.DefaultCabins))
+                          : StepDownTo(build.Cabins, CabinMinimum(ship.DefaultCabins, ship.MinimumCabinsBase));
+        break;
+    case Spinner::Ports:
+        build.Ports = up ? StepUpTo(build.Ports, PortMaximum(ship.DefaultPorts))
+                         : StepDownTo(build.Ports, PortMinimum(ship.DefaultPorts));
+        break;
+    }
+    return build;
 }
 
 namespace {

@@ -45,6 +45,14 @@ using TabTexts = std::array<std::string, box::Count>;
 // one. `build.Material` must be a material kind.
 TabTexts TextsOf(const CShipDataElement& ship, const Build& build);
 
+// A line of the material list: the material's name (code page 932) and its three figures.
+std::array<std::string, 4> MaterialLine(const CShipDataElement& ship, int material);
+
+// One press of a spinner's arrow: the ratio by one percent, cabins or gun ports by one within
+// their bounds.
+enum class Spinner { Percent, Cabins, Ports };
+Build Step(const CShipDataElement& ship, Build build, Spinner spinner, bool up);
+
 // The values a tab's spinners reach from the ship's start, both ends included: from the
 // standard number toward each bound, never past the standard number itself.
 struct Range {

@@ -1,6 +1,7 @@
 #include "toolkit/Cp932.h"
 
 #include "toolkit/Cp932Bytes.h"
+#include "toolkit/Cp932Text.h"
 
 #ifdef _WIN32
 #include "toolkit/Cp932Windows.h"
@@ -84,19 +85,10 @@ bool IsCp932(const std::string& bytes)
 
 QString FromCp932Shown(const std::string& bytes)
 {
-    // Every byte pair decodes to at least one character, so this many bytes hold more
-    // than ShownLength characters whenever the text is longer.
     constexpr std::size_t enough = 4 * ShownLength;
     if (bytes.size() <= enough)
         return FromCp932(bytes);
-    QString text = FromCp932(bytes.substr(0, enough));
-    if (text.size() <= ShownLength)
-        return text;
-    qsizetype keep = ShownLength - 1;
-    if (text.at(keep - 1).isHighSurrogate())
-        --keep; // never half a character
-    text.truncate(keep);
-    return text + QChar(0x2026);
+    return QString::fromStdU16String(CutText(FromCp932(bytes.substr(0, enough)).toStdU16String(), ShownLength));
 }
 
 } // namespace toolkit

@@ -407,7 +407,7 @@ QStringList Found(const TFindBuildsForm& f)
         finder::SortByColumn(found, data, header->sortIndicatorSection(), header->sortIndicatorOrder() == Qt::DescendingOrder);
     QStringList rows;
     for (const finder::FoundBuild& b : found)
-        rows << shiptab::BuildCells(*data.GetElement(int(b.Ship)), b.AsBuild()).join('|');
+        rows << shiptab::ToStringList(shiptab::BuildCells(*data.GetElement(int(b.Ship)), b.AsBuild())).join('|');
     return rows;
 }
 void Type(QWidget* edit, const QString& text)

@@ -199,7 +199,7 @@ TEST_F(ShipTabsTest, LongNameIsShownCutAndStillOpensItsShip)
     const std::string name(4 << 20, 'x');
     open({Ship(name + "y", 100, 1, 1, 1), Ship(name, 200, 1, 1, 1)});
     const QString shown = form->ShipListBox->item(1)->text();
-    EXPECT_EQ(shown.size(), toolkit::ShownLength);
+    EXPECT_EQ(std::size_t(shown.size()), toolkit::ShownLength);
     EXPECT_TRUE(shown.endsWith(QChar(0x2026)));
     doubleClickRow(1);
     EXPECT_EQ(caption(0), shown);

@@ -6,6 +6,9 @@
 #include "toolkit/Cp932Windows.h"
 
 #include <windows.h>
+#elif defined(__EMSCRIPTEN__)
+#include "toolkit/Cp932Bytes.h"
+#include "toolkit/Cp932Text.h"
 #else
 #include "toolkit/Cp932.h"
 #endif
@@ -13,6 +16,30 @@
 #include <string_view>
 
 namespace testsupport {
+
+#ifdef __EMSCRIPTEN__
+namespace {
+// No Qt here: a character's bytes are the first sequence that the core's decoder turns into it.
+std::string Cp932Of(char16_t c)
+{
+    for (int lead = 0x80; lead <= 0xFF; ++lead) {
+        const auto first = static_cast<char>(lead);
+        if (!toolkit::IsCp932LeadByte(static_cast<unsigned char>(lead))) {
+            if (toolkit::Cp932ToUtf16(std::string(1, first)) == std::u16string(1, c))
+                return std::string(1, first);
+            continue;
+        }
+        for (int trail = 0x40; trail <= 0xFC; ++trail) {
+            const std::string pair{first, static_cast<char>(trail)};
+            if (toolkit::IsCp932TrailByte(static_cast<unsigned char>(trail)) &&
+                toolkit::Cp932ToUtf16(pair) == std::u16string(1, c))
+                return pair;
+        }
+    }
+    return "?";
+}
+} // namespace
+#endif
 
 std::string ShipLine(const std::string& name, const Columns& columns, const std::string& fill)
 {
@@ -54,6 +81,11 @@ std::string Sjis(const char* utf8)
     MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()),
                         reinterpret_cast<wchar_t*>(text.data()), length);
     return toolkit::EncodeCp932(text);
+#elif defined(__EMSCRIPTEN__)
+    std::string bytes;
+    for (const char16_t c : toolkit::Utf8ToUtf16(utf8))
+        bytes += c < 0x80 ? std::string(1, static_cast<char>(c)) : Cp932Of(c);
+    return bytes;
 #else
     return toolkit::ToCp932(QString::fromUtf8(utf8));
 #endif

@@ -26,3 +26,18 @@ TEST(Cp932Test, ShowsWhatItJudgesBad)
             ADD_FAILURE() << "bytes " << testing::PrintToString(bytes) << " show as " << text.toStdString();
     }
 }
+
+// The core's own decoder, which copies of builds and the page use, shows every sequence as the
+// widgets do.
+TEST(Cp932Test, CoreDecoderShowsWhatWidgetsShow)
+{
+    int differ = 0;
+    for (uint32_t i = 0; i < testsupport::Cp932SequenceCount; ++i) {
+        const std::string bytes = testsupport::Cp932Sequence(i);
+        if (toolkit::Cp932ToUtf16(bytes) != toolkit::FromCp932(bytes).toStdU16String() && ++differ <= 20)
+            ADD_FAILURE() << "bytes " << testing::PrintToString(bytes);
+    }
+    const std::string utf8 = "\xE8\x88\xB9 \xF0\x9F\x9A\xA2 ~";
+    EXPECT_EQ(toolkit::Utf16ToUtf8(toolkit::Utf8ToUtf16(utf8)), utf8);
+    EXPECT_EQ(toolkit::Utf8ToUtf16("a\xFF\xE3\x81"), u"a\xFFFD\xFFFD");
+}

@@ -23,6 +23,9 @@ std::vector<std::string> SpecialFiles(const TempDir& dir)
 #ifdef _WIN32
     (void)dir;
     return {"NUL"};
+#elif defined(__EMSCRIPTEN__)
+    (void)dir;
+    return {"/dev/zero"}; // Node's file system, under the WebAssembly build, makes no FIFOs
 #else
     const auto fifo = (dir.path() / "fifo").string();
     EXPECT_EQ(::mkfifo(fifo.c_str(), 0600), 0);

@@ -334,6 +334,11 @@ INSTANTIATE_TEST_SUITE_P(
                  "船種名|材質|比率調整|船室|砲室\n\"Alpha\"|親方|+5%|15|3|junk\r\nMinus|鉄張り|-3|5|9\n\nAlpha|親方|7|10|6",
                  {"Alpha", "Minus", "Alpha"}, ""},
         PasteRow{"ByTheListsMenu", "Minus|親方|0|10|6", {"Minus"}, "", true},
+        PasteRow{"LinksFromThePageOneALine",
+                 "https://example.org/#ship=Minus&material=%E9%89%84%E5%BC%B5%E3%82%8A&ratio=-3&cabins=5&ports=9\n"
+                 "#ship=Nope&material=%E8%A6%AA%E6%96%B9&ratio=+0&cabins=10&ports=6\n",
+                 {"Minus"},
+                 "貼り付けたビルドのうち 1 行は開けませんでした。\n2 行目: 船種「Nope」がありません"},
         PasteRow{"RefusedRowsTogetherAndTheOthersStillOpen",
                  "Alpha|親方|0|10|6\nNope|親方|0|10|6\nAlpha|Teak|0|10|6\nAlpha|親方|5.5%|10|6\n"
                  "Alpha|親方|0|16|6\nAlpha|親方|0|10|six\nAlpha|親方\nMinus|オーク|-0%|5|6",

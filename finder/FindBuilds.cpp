@@ -333,12 +333,14 @@ bool Before(const FoundBuild& a, const FoundBuild& b)
 
 } // namespace
 
-std::vector<FoundBuild> FindBuilds(const CShipDataManager& catalogue, const Query& query)
+std::vector<FoundBuild> FindBuilds(const CShipDataManager& catalogue, const Query& query, const std::atomic<bool>* stop)
 {
     std::vector<FoundBuild> rows;
     const int count = catalogue.GetCount();
     rows.reserve(static_cast<std::size_t>(count) * (query.EveryMaterial ? MaterialCount : 1));
     for (int index = 0; index < count; ++index) {
+        if (stop != nullptr && index % 1024 == 0 && stop->load(std::memory_order_relaxed))
+            return {};
         const CShipDataElement& ship = *catalogue.GetElement(index);
         const ShipType type = ShipTypeOf(ship.ALV, ship.TLV, ship.CLV);
         if (!(type == ShipType::Adventure ? query.Adventure : type == ShipType::Trade ? query.Trade : query.Combat))

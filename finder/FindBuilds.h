@@ -5,6 +5,7 @@
 #include "shipdata/Cshipdatamanagemer.h"
 #include "shiptab/TabTexts.h"
 
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -41,7 +42,9 @@ struct FoundBuild {
 // The rows for a query, ordered by what to look for first, then price, then the ship's place in
 // the file, then the material line. A ship whose figures could leave 32 bits at some ratio
 // (capacity, hold or price past about two billion) is left out: the tab cannot show those.
-std::vector<FoundBuild> FindBuilds(const CShipDataManager& catalogue, const Query& query);
+// A search stops early, with no rows, once `stop` is set (a newer query has come).
+std::vector<FoundBuild> FindBuilds(const CShipDataManager& catalogue, const Query& query,
+                                   const std::atomic<bool>* stop = nullptr);
 
 // Puts rows back in the order FindBuilds gives them.
 void SortByGoal(std::vector<FoundBuild>& rows);

@@ -18,7 +18,13 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <atomic>
+#include <condition_variable>
 #include <functional>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <unordered_map>
 
 namespace finder {
 
@@ -54,19 +60,36 @@ public:
         return QAbstractTableModel::headerData(section, orientation, role);
     }
 
-    // A column, or for none the order the search gives.
+    // A column, or for none the order the search gives. The selected rows and the current one
+    // stay selected and current wherever they move: a row is known by its ship and material.
     void sort(int column, Qt::SortOrder order) override
     {
         if (column < 0 && InGoalOrder)
             return;
-        beginResetModel();
+        emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+        const QModelIndexList before = persistentIndexList();
+        std::vector<uint64_t> keys;
+        keys.reserve(std::size_t(before.size()));
+        std::unordered_map<uint64_t, int> moved;
+        moved.reserve(std::size_t(before.size()));
+        for (const QModelIndex& index : before)
+            moved.emplace(keys.emplace_back(KeyOf(Rows[std::size_t(index.row())])), -1);
         if (column < 0)
             SortByGoal(Rows);
         else
             SortByColumn(Rows, Catalogue, column, order == Qt::DescendingOrder);
+        if (!moved.empty())
+            for (std::size_t row = 0; row < Rows.size(); ++row)
+                if (const auto found = moved.find(KeyOf(Rows[row])); found != moved.end())
+                    found->second = int(row);
+        QModelIndexList after;
+        after.reserve(before.size());
+        for (qsizetype i = 0; i < before.size(); ++i)
+            after.append(index(moved.at(keys[std::size_t(i)]), before[i].column()));
+        changePersistentIndexList(before, after);
         InGoalOrder = column < 0;
         CachedRow = -1;
-        endResetModel();
+        emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
     }
 
     void SetRows(std::vector<FoundBuild> rows)
@@ -89,6 +112,8 @@ private:
     mutable int CachedRow = -1;
     mutable QStringList Cached;
 
+    static uint64_t KeyOf(const FoundBuild& row) { return uint64_t{row.Ship} << 8 | row.Material; }
+
     const QStringList& CellsOf(int row) const
     {
         if (row != CachedRow) {
@@ -100,6 +125,67 @@ private:
 };
 
 } // namespace finder
+
+// One thread that searches for the newest query: a query asked while another is searched
+// stops that search, and queries asked meanwhile give way to the last of them.
+class TFindBuildsForm::SearchThread {
+public:
+    using Done = std::function<void(uint64_t query, std::vector<finder::FoundBuild> rows)>;
+
+    SearchThread(const CShipDataManager& catalogue, Done done)
+        : Catalogue(catalogue), Deliver(std::move(done)), Thread([this] { Run(); })
+    {
+    }
+    ~SearchThread()
+    {
+        {
+            const std::lock_guard lock(Mutex);
+            Quit = true;
+            Stop = true;
+        }
+        Wake.notify_one();
+        Thread.join();
+    }
+
+    void Ask(uint64_t query, const finder::Query& q)
+    {
+        {
+            const std::lock_guard lock(Mutex);
+            Pending = {query, q};
+            Stop = true;
+        }
+        Wake.notify_one();
+    }
+
+private:
+    const CShipDataManager& Catalogue;
+    const Done Deliver;
+    std::mutex Mutex;
+    std::condition_variable Wake;
+    std::optional<std::pair<uint64_t, finder::Query>> Pending;
+    std::atomic<bool> Stop = false;
+    bool Quit = false;
+    std::thread Thread;
+
+    void Run()
+    {
+        for (;;) {
+            std::pair<uint64_t, finder::Query> asked;
+            {
+                std::unique_lock lock(Mutex);
+                Wake.wait(lock, [this] { return Quit || Pending; });
+                if (Quit)
+                    return;
+                asked = *Pending;
+                Pending.reset();
+                Stop = false;
+            }
+            std::vector<finder::FoundBuild> rows = finder::FindBuilds(Catalogue, asked.second, &Stop);
+            if (!Stop)
+                Deliver(asked.first, std::move(rows));
+        }
+    }
+};
 
 namespace {
 
@@ -279,9 +365,17 @@ TFindBuildsForm::TFindBuildsForm(const CShipDataManager& catalogue) : Catalogue(
     connect(ResultView, &QAbstractItemView::doubleClicked, this, &TFindBuildsForm::OpenCurrentRow);
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::hide);
 
+    if (Catalogue.GetCount() > SearchedInPlace)
+        Searcher = std::make_unique<SearchThread>(Catalogue, [this](uint64_t query, std::vector<finder::FoundBuild> rows) {
+            // Handed to the GUI thread; dropped there when a newer query has come meanwhile.
+            auto found = std::make_shared<std::vector<finder::FoundBuild>>(std::move(rows));
+            QMetaObject::invokeMethod(
+                this, [this, query, found] { ShowRows(query, std::move(*found)); }, Qt::QueuedConnection);
+        });
     Search();
 }
 
+// The thread ends before the window it hands rows to.
 TFindBuildsForm::~TFindBuildsForm() = default;
 
 finder::Query TFindBuildsForm::CurrentQuery() const
@@ -318,10 +412,24 @@ void TFindBuildsForm::ShowInFront()
 
 void TFindBuildsForm::Search()
 {
-    Model->SetRows(finder::FindBuilds(Catalogue, CurrentQuery()));
+    const uint64_t query = ++Asked;
+    if (!Searcher)
+        return ShowRows(query, finder::FindBuilds(Catalogue, CurrentQuery()));
+    Searcher->Ask(query, CurrentQuery());
+    ResultView->viewport()->setCursor(Qt::BusyCursor);
+}
+
+void TFindBuildsForm::ShowRows(uint64_t query, std::vector<finder::FoundBuild> rows)
+{
+    if (query != Asked)
+        return; // an older query's rows, never shown after a newer one's
+    Shown = query;
+    Model->SetRows(std::move(rows));
     // A new query shows its own order, not the last column clicked.
     ResultView->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     ResultCountText->setText(QStringLiteral("%1 件").arg(Model->rowCount()));
+    ResultView->viewport()->unsetCursor();
+    emit resultsShown();
 }
 
 void TFindBuildsForm::OpenCurrentRow()

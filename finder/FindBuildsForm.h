@@ -6,6 +6,10 @@
 
 #include <QWidget>
 
+#include <cstdint>
+#include <memory>
+#include <vector>
+
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -45,16 +49,28 @@ public:
     finder::Query CurrentQuery() const;
     // Shows the window as it was left, or brings it to the front.
     void ShowInFront();
+    // Whether the rows of the newest query are still being searched for.
+    bool Searching() const { return Shown != Asked; }
+    // A large catalogue is searched off the GUI thread, so typing never waits for a search;
+    // a small one in place, its rows shown at once.
+    static constexpr int SearchedInPlace = 5000; // ships: a few milliseconds
+
+    class SearchThread;
 
 signals:
     // Return or a double-click on a row: open that build of the row's own record.
     void openBuild(const CShipDataElement* ship, const shiptab::Build& build);
+    // The rows of the newest query are shown.
+    void resultsShown();
 
 private:
     const CShipDataManager& Catalogue;
     finder::FoundBuildsModel* Model;
+    std::unique_ptr<SearchThread> Searcher; // none for a small catalogue
+    uint64_t Asked = 0, Shown = 0;           // the newest query, and the one whose rows are shown
 
     void Search();
+    void ShowRows(uint64_t query, std::vector<finder::FoundBuild> rows);
     void OpenCurrentRow();
     void CopySelectedRows();
 };

@@ -3,6 +3,7 @@
 #include "finder/FindBuildsForm.h"
 #include "shiptab/BuildText.h"
 #include "shiptab/ShipTab.h"
+#include "support/BenchCatalogue.h"
 #include "support/Gui.h"
 #include "support/Records.h"
 #include "support/RowName.h"
@@ -494,15 +495,52 @@ INSTANTIATE_TEST_SUITE_P(
         FinderRow{"HeaderClicksSortThenReverseAndANewQueryUndoesThem", false,
                   [](Window&, TFindBuildsForm& f) {
                       QHeaderView* header = f.ResultView->horizontalHeader();
+                      // The selected rows and the current one stay so wherever a sort moves them.
+                      const QAbstractItemModel* m = f.ResultView->model();
+                      QItemSelectionModel* chosen = f.ResultView->selectionModel();
+                      chosen->select(m->index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+                      chosen->setCurrentIndex(m->index(2, 3), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+                      const auto marked = [&] {
+                          QStringList rows;
+                          for (const QModelIndex& i : chosen->selectedRows())
+                              rows << Rows(f)[i.row()];
+                          rows.sort();
+                          return rows << Rows(f)[chosen->currentIndex().row()] << QString::number(chosen->currentIndex().column());
+                      };
+                      const QStringList before = marked();
                       for (const Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
                           const int at = header->sectionViewportPosition(shiptab::box::CurrentHoldText) + 10;
                           RealClick(header->viewport(), QPoint(at, header->height() / 2));
                           EXPECT_EQ(header->sortIndicatorOrder(), order);
                           EXPECT_EQ(Rows(f), Found(f));
+                          EXPECT_EQ(marked(), before);
                       }
                       Type(f.MaxPriceEdit, "5000");
                       EXPECT_EQ(header->sortIndicatorSection(), -1);
                   }}),
     testsupport::RowName());
+
+// Keys typed while a long search runs are taken at once; the rows shown are the last query's.
+TEST(FinderOffTheGuiThread, TypingWhileASearchRunsShowsTheLastQuery)
+{
+    const testsupport::CatalogueFiles& files = testsupport::BenchCatalogue(TFindBuildsForm::SearchedInPlace + 1000);
+    const CShipDataManager data(files.ships, files.materials);
+    TFindBuildsForm f(data);
+    f.show();
+    f.EveryMaterialCheckBox->setChecked(true);
+    Type(f.MinHoldEdit, "150");
+    EXPECT_TRUE(f.Searching());
+    EXPECT_EQ(f.MinHoldEdit->value(), 150);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !f.Searching(); }, 20000));
+    std::vector<finder::FoundBuild> found = finder::FindBuilds(data, f.CurrentQuery());
+    const QAbstractItemModel* m = f.ResultView->model();
+    ASSERT_EQ(m->rowCount(), int(found.size()));
+    for (const std::size_t r : {std::size_t{0}, found.size() / 2, found.size() - 1}) {
+        QStringList shown;
+        for (int c = 0; c < m->columnCount(); ++c)
+            shown << m->index(int(r), c).data().toString();
+        EXPECT_EQ(shown, shiptab::ToStringList(shiptab::BuildCells(*data.GetElement(int(found[r].Ship)), found[r].AsBuild())));
+    }
+}
 
 } // namespace finding

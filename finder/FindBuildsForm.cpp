@@ -1,5 +1,6 @@
 #include "finder/FindBuildsForm.h"
 
+#include "finder/QueryText.h"
 #include "shiptab/BuildText.h"
 #include "shiptab/Columns.h"
 #include "toolkit/Application.h"
@@ -211,6 +212,12 @@ protected:
     }
 };
 
+// The box of each requirement, in the order of finder::Requirements.
+QSpinBox* TFindBuildsForm::*const RequirementEdits[] = {
+    &TFindBuildsForm::MinLSailEdit, &TFindBuildsForm::MinSSailEdit, &TFindBuildsForm::MinStrengthEdit,
+    &TFindBuildsForm::MinCabinsEdit, &TFindBuildsForm::MinPortsEdit, &TFindBuildsForm::MinHoldEdit,
+    &TFindBuildsForm::MaxPriceEdit};
+
 // A requirement: its minimum asks for nothing.
 QSpinBox* Requirement(QWidget* parent, const char* name, const QString& caption, int most, const char* bound)
 {
@@ -245,32 +252,17 @@ TFindBuildsForm::TFindBuildsForm(const CShipDataManager& catalogue) : Catalogue(
     FindTradeCheckBox = typeBox("FindTradeCheckBox", "商用船");
     FindCombatCheckBox = typeBox("FindCombatCheckBox", "戦闘船");
 
-    struct Asked {
-        QSpinBox* TFindBuildsForm::*member;
-        const char* name;
-        const char* caption;
-        int most;
-        const char* bound;
-    };
-    static const Asked asked[] = {
-        {&TFindBuildsForm::MinLSailEdit, "MinLSailEdit", "縦帆", 9'999'999, " 以上"},
-        {&TFindBuildsForm::MinSSailEdit, "MinSSailEdit", "横帆", 9'999'999, " 以上"},
-        {&TFindBuildsForm::MinStrengthEdit, "MinStrengthEdit", "耐久", 9'999'999, " 以上"},
-        {&TFindBuildsForm::MinCabinsEdit, "MinCabinsEdit", "船室", 9'999'999, " 以上"},
-        {&TFindBuildsForm::MinPortsEdit, "MinPortsEdit", "砲室", 9'999'999, " 以上"},
-        {&TFindBuildsForm::MinHoldEdit, "MinHoldEdit", "倉庫", 9'999'999, " 以上"},
-        {&TFindBuildsForm::MaxPriceEdit, "MaxPriceEdit", "価格", 999'999'999, " 以下"},
-    };
     auto* grid = new QGridLayout;
-    for (std::size_t i = 0; i < std::size(asked); ++i) {
-        const QString caption = QString::fromUtf8(asked[i].caption);
-        QSpinBox* edit = Requirement(this, asked[i].name, caption, asked[i].most, asked[i].bound);
+    for (std::size_t i = 0; i < std::size(RequirementEdits); ++i) {
+        const finder::Requirement& asked = finder::Requirements[i];
+        const QString caption = QString::fromUtf8(asked.Caption);
+        QSpinBox* edit = Requirement(this, asked.Name, caption, asked.Most, asked.Bound);
         auto* label = new QLabel(caption, this);
         label->setBuddy(edit);
         const int row = int(i) / 3, column = int(i) % 3 * 2;
         grid->addWidget(label, row, column);
         grid->addWidget(edit, row, column + 1);
-        this->*asked[i].member = edit;
+        this->*RequirementEdits[i] = edit;
     }
 
     const auto percent = [this](const char* name, int value, const char* caption) {
@@ -298,9 +290,8 @@ TFindBuildsForm::TFindBuildsForm(const CShipDataManager& catalogue) : Catalogue(
 
     GoalComboBox = new QComboBox(this);
     GoalComboBox->setObjectName(QStringLiteral("GoalComboBox"));
-    GoalComboBox->addItems({QStringLiteral("価格の安い順"), QStringLiteral("倉庫の広い順"), QStringLiteral("縦帆の高い順"),
-                            QStringLiteral("横帆の高い順"), QStringLiteral("縦帆と横帆の和の高い順"),
-                            QStringLiteral("耐久の高い順")});
+    for (const char* caption : finder::GoalCaptions)
+        GoalComboBox->addItem(QString::fromUtf8(caption));
     GoalComboBox->setAccessibleName(QStringLiteral("並べ方"));
     auto* goalLabel = new QLabel(QStringLiteral("並べ方"), this);
     goalLabel->setBuddy(GoalComboBox);
@@ -387,13 +378,8 @@ finder::Query TFindBuildsForm::CurrentQuery() const
     q.Adventure = FindAdventureCheckBox->isChecked();
     q.Trade = FindTradeCheckBox->isChecked();
     q.Combat = FindCombatCheckBox->isChecked();
-    q.MinLSail = asked(MinLSailEdit);
-    q.MinSSail = asked(MinSSailEdit);
-    q.MinStrength = asked(MinStrengthEdit);
-    q.MinCabins = asked(MinCabinsEdit);
-    q.MinPorts = asked(MinPortsEdit);
-    q.MinHold = asked(MinHoldEdit);
-    q.MaxPrice = asked(MaxPriceEdit);
+    for (std::size_t i = 0; i < std::size(RequirementEdits); ++i)
+        q.*finder::Requirements[i].Field = asked(this->*RequirementEdits[i]);
     q.LowestPercent = LowestPercentEdit->value();
     q.HighestPercent = HighestPercentEdit->value();
     q.LookFor = static_cast<finder::Goal>(GoalComboBox->currentIndex());

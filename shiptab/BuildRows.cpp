@@ -97,8 +97,9 @@ std::vector<Row> SplitRows(std::string_view text)
     return rows;
 }
 
-// A whole number in 32 bits, with an optional sign, and a "%" after it where allowed.
-std::optional<int32_t> WholeNumber(std::string_view text, bool percent)
+} // namespace
+
+std::optional<int32_t> ReadWholeNumber(std::string_view text, bool percent)
 {
     std::string_view digits = WithoutBlanks(text);
     if (percent && !digits.empty() && digits.back() == '%')
@@ -121,6 +122,8 @@ std::optional<int32_t> WholeNumber(std::string_view text, bool percent)
         return std::nullopt;
     return static_cast<int32_t>(value);
 }
+
+namespace {
 
 // A cell as a message quotes it: a very long one cut, so that the message stays readable.
 std::string Quoted(const std::string& text)
@@ -161,16 +164,16 @@ public:
                 build.Material = i;
         if (build.Material < 0)
             return refuse(Refusal::Why::NoMaterial, material);
-        const std::optional<int32_t> percent = WholeNumber(cells[2], true);
+        const std::optional<int32_t> percent = ReadWholeNumber(cells[2], true);
         if (!percent)
             return refuse(Refusal::Why::RatioNotWhole, WithoutBlanks(cells[2]));
         build.Percent = *percent;
-        const std::optional<int32_t> cabins = WholeNumber(cells[3], false);
+        const std::optional<int32_t> cabins = ReadWholeNumber(cells[3], false);
         const Range cabinReach = CabinReach(*ship->second);
         if (!cabins || !cabinReach.Holds(*cabins))
             return refuse(Refusal::Why::CabinsOutOfReach, WithoutBlanks(cells[3]), cabinReach);
         build.Cabins = *cabins;
-        const std::optional<int32_t> ports = WholeNumber(cells[4], false);
+        const std::optional<int32_t> ports = ReadWholeNumber(cells[4], false);
         const Range portReach = PortReach(*ship->second);
         if (!ports || !portReach.Holds(*ports))
             return refuse(Refusal::Why::PortsOutOfReach, WithoutBlanks(cells[4]), portReach);

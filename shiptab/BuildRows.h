@@ -4,6 +4,7 @@
 // builds, with what was refused as data that both front ends word the same way.
 #include "shiptab/TabTexts.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,10 @@ std::vector<std::string> BuildCells(const CShipDataElement& ship, const Build& b
 // The same as a row ending in a line feed; a cell holding a tab, a line break or a double quote
 // is quoted, as spreadsheets do.
 std::string BuildRow(const CShipDataElement& ship, const Build& build);
+
+// A whole number in 32 bits, blanks around it, an optional sign, and a "%" after it where
+// allowed: how pasted cells and typed figures are read.
+std::optional<int32_t> ReadWholeNumber(std::string_view text, bool percent);
 
 // A link's fragment (what follows "#"): the first five cells of the build's row,
 // "ship=NAME&material=MATERIAL&ratio=+5&cabins=C&ports=P", each percent-encoded UTF-8.

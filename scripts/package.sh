@@ -1,9 +1,20 @@
 #!/usr/bin/env bash
 # Builds the Debian package (a release build without tests) and prints its path; with
 # "windows", the Windows portable zip and installer (Qt for Windows built once, cached) and
-# prints their paths. Usage: scripts/package.sh [BUILD_DIR] | scripts/package.sh windows [BUILD_DIR]
+# prints their paths; with "web", the page's folder, which any static web server can serve as it
+# is, and prints its path.
+# Usage: scripts/package.sh [BUILD_DIR] | scripts/package.sh windows [BUILD_DIR] | scripts/package.sh web
 set -euo pipefail
 cd "$(dirname "$0")/.."
+if [ "${1:-}" = web ]; then
+  ./scripts/setup.sh web
+  export NODE_PATH=/usr/share/nodejs # for emscripten's tools, as in scripts/test.sh
+  cmake --preset web >/dev/null
+  cmake --build --preset web --target shipplanner_web >&2
+  node web/build.mjs build-web/site build-web/web
+  echo "$PWD/build-web/site"
+  exit 0
+fi
 if [ "${1:-}" = windows ]; then
   qt=$(./scripts/setup.sh windows-gui)
   build=${2:-build-package-windows}

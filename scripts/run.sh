@@ -1,7 +1,15 @@
 #!/usr/bin/env bash
-# Sets up what is missing, builds, and starts the program on the shipped sample data.
+# Sets up what is missing, builds, and starts the program on the shipped sample data; with
+# "web", builds the page and serves it on 127.0.0.1 (PORT, default 8080) until stopped.
+# Usage: scripts/run.sh | scripts/run.sh web [PORT]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+if [ "${1:-}" = web ]; then
+  site=$(./scripts/package.sh web)
+  node web/build.mjs build-web/site build-web/web build-web/web-tests # the server
+  echo "Serving the planner; stop with Ctrl+C." >&2
+  exec node build-web/web-tests/serve-site.js "$site" "${2:-8080}"
+fi
 ./scripts/setup.sh
 cmake --preset dev >/dev/null
 cmake --build --preset dev --target shipplanner

@@ -4,10 +4,16 @@
 # docs/find-builds.png with the build finder answering the READMEs' worked query.
 # With "windows", the Windows program under Wine (Qt's windows platform, a window manager on
 # the display): docs/windows-main-window.png, docs/windows-ship-tab.png and
-# docs/windows-find-builds.png.
-# Usage: scripts/screenshot.sh [windows]
+# docs/windows-find-builds.png. With "web", the page in headless Chromium: docs/web-desktop.png
+# (1280 wide, a ship open) and docs/web-phone.png (360 wide).
+# Usage: scripts/screenshot.sh [windows|web]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+if [ "${1:-}" = web ]; then
+  ./scripts/package.sh web >/dev/null
+  node web/build.mjs build-web/site build-web/web build-web/web-tests
+  exec node build-web/web-tests/screenshot.js
+fi
 prefix=docs/
 if [ "${1:-}" = windows ]; then
   SHIPPLANNER_QT_WINDOWS=$(./scripts/setup.sh windows-gui)

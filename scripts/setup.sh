@@ -4,8 +4,9 @@
 # "windows", MinGW-w64, Wine and GoogleTest's sources for the Windows leg; with "windows-gui" also
 # a window manager for Wine's windows, NSIS, a reader of Windows version details, the Japanese
 # locale (the installer speaks Japanese under it), and Qt for Windows, built once from Debian's
-# source into a cache (scripts/qt-windows.sh), whose folder it prints.
-# Idempotent: returns at once when everything is present. Usage: scripts/setup.sh [arm64|windows|windows-gui]
+# source into a cache (scripts/qt-windows.sh), whose folder it prints; with "web", emscripten,
+# Chromium and GoogleTest's sources for the WebAssembly leg, then the page's npm packages.
+# Idempotent: returns at once when everything is present. Usage: scripts/setup.sh [arm64|windows|windows-gui|web]
 set -euo pipefail
 
 PACKAGES=(
@@ -27,6 +28,7 @@ ARM64_PACKAGES=(
 )
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64 googletest)
 WINDOWS_GUI_PACKAGES=("${WINDOWS_PACKAGES[@]}" openbox nsis libimage-exiftool-perl locales)
+WEB_PACKAGES=(emscripten chromium googletest nodejs)
 
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
@@ -43,6 +45,10 @@ elif [ "${1:-}" = windows ]; then
   wanted+=("${WINDOWS_PACKAGES[@]}")
 elif [ "${1:-}" = windows-gui ]; then
   wanted+=("${WINDOWS_GUI_PACKAGES[@]}")
+elif [ "${1:-}" = web ]; then
+  wanted+=("${WEB_PACKAGES[@]}")
+  # Some Node.js builds bring npm along; Debian's own needs its npm package.
+  command -v npm >/dev/null || wanted+=(npm)
 fi
 
 # dpkg-query prints one status per installed architecture; "pkg:arm64" asks for that one
@@ -63,4 +69,12 @@ if [ "${1:-}" = windows-gui ]; then
     $SUDO locale-gen >/dev/null
   fi
   exec "$(dirname "$0")/qt-windows.sh"
+fi
+if [ "${1:-}" = web ]; then
+  # The page's packages, exactly as the lockfile pins them; again only when it changed.
+  web="$(dirname "$0")/../web"
+  if [ ! -d "$web/node_modules" ] || [ "$web/package-lock.json" -nt "$web/node_modules/.package-lock.json" ]; then
+    echo "setup: installing the page's npm packages" >&2
+    (cd "$web" && npm ci --no-audit --no-fund >&2)
+  fi
 fi

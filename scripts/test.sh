@@ -1,12 +1,25 @@
 #!/usr/bin/env bash
-# Sets up what is missing, builds, and runs every test. Usage: scripts/test.sh [dev|asan|arm64|windows|windows-gui]
+# Sets up what is missing, builds, and runs every test. Usage: scripts/test.sh [dev|asan|arm64|windows|windows-gui|web]
 # arm64 cross-builds with Debian's aarch64 toolchain and runs the tests under qemu-aarch64;
 # windows cross-builds the Qt-free core and its tests with MinGW-w64 and runs them under Wine;
 # windows-gui builds Qt for Windows once (cached), then the whole program and every test, and
-# runs them under Wine on a virtual X display with a window manager.
+# runs them under Wine on a virtual X display with a window manager; web builds the core with
+# emscripten, runs its unit tests under Node, then the page's tests in headless Chromium.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 preset="${1:-dev}"
+if [ "$preset" = web ]; then
+  ./scripts/setup.sh web
+  # Debian's emscripten runs its JavaScript tools with this machine's Node, which finds their
+  # packages there.
+  export NODE_PATH=/usr/share/nodejs
+  cmake --preset web >/dev/null
+  cmake --build --preset web
+  ctest --preset web
+  (cd web && npx tsc --noEmit -p .)
+  node web/build.mjs build-web/site build-web/web build-web/web-tests
+  exec node --test --test-reporter=spec build-web/web-tests/*.test.js
+fi
 case "$preset" in
   arm64|windows) ./scripts/setup.sh "$preset" ;;
   windows-gui) SHIPPLANNER_QT_WINDOWS=$(./scripts/setup.sh windows-gui); export SHIPPLANNER_QT_WINDOWS ;;

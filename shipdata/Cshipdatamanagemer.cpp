@@ -323,9 +323,9 @@ CShipDataManager::CShipDataManager(const std::string& shipFile, const std::strin
         const std::string_view entries = line ? shipdata::EntriesOf(materialLines[*line]) : std::string_view{};
         if (observer != nullptr)
             observer->ShipLine(i, line, exact[i - 1]);
-        List.push_back(std::make_unique<CShipDataElement>(shipLines[i], line ? &entries : nullptr, observer));
+        List.emplace_back(shipLines[i], line ? &entries : nullptr, observer);
         if (observer != nullptr)
-            observer->ShipLoaded(i, *List.back());
+            observer->ShipLoaded(i, List.back());
     }
 }
 
@@ -340,13 +340,13 @@ CShipDataElement* CShipDataManager::GetElement(int index) const
 {
     if (index < 0 || index >= GetCount())
         return nullptr;
-    return List[static_cast<std::size_t>(index)].get();
+    return &List[static_cast<std::size_t>(index)];
 }
 
 CShipDataElement* CShipDataManager::FindElement(const std::string& name) const
 {
-    for (const auto& e : List)
-        if (e->Name == name)
-            return e.get();
+    for (CShipDataElement& e : List)
+        if (e.Name == name)
+            return &e;
     return nullptr;
 }

@@ -82,7 +82,8 @@ public:
     CShipDataElement* FindElement(const std::string& name) const;
 
 private:
-    std::vector<std::unique_ptr<CShipDataElement>> List;
+    // One block for all records, never moved once loaded: GetElement's pointers stay valid.
+    mutable std::vector<CShipDataElement> List;
 };
 
 namespace shipdata {

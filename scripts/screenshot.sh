@@ -5,7 +5,8 @@
 # With "windows", the Windows program under Wine (Qt's windows platform, a window manager on
 # the display): docs/windows-main-window.png, docs/windows-ship-tab.png and
 # docs/windows-find-builds.png. With "web", the page in headless Chromium: docs/web-desktop.png
-# (1280 wide, a ship open) and docs/web-phone.png (360 wide).
+# (1280 wide, a ship open), docs/web-phone.png (360 wide) and docs/web-find-builds-phone.png
+# (360 wide, the finder answering the worked query).
 # Usage: scripts/screenshot.sh [windows|web]
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,7 +1,8 @@
 // The planner in a browser: the ship list, the tabs, the data files, links and pasted builds.
 // Every figure and text comes from the core; this file only wires the page to it.
 import { copyText } from './clipboard.js';
-import { loadCore, type Core, type Opened } from './core.js';
+import { loadCore, type Build, type Core, type Opened } from './core.js';
+import { Finder } from './finder.js';
 import { ShipList } from './shiplist.js';
 import { forgetPair, loadPair, savePair, type DataPair } from './store.js';
 import { ShipTabs } from './tabs.js';
@@ -19,6 +20,7 @@ const message = named('MessageText');
 function say(text: string): void {
   message.textContent = text;
 }
+const saying = () => message.textContent ?? '';
 
 // Data changes one at a time, in the order asked for.
 let queue: Promise<void> = Promise.resolve();
@@ -44,11 +46,17 @@ class Planner {
     named<HTMLInputElement>(name));
   private readonly source = named('DataSourceText');
   private readonly sampleButton = named<HTMLButtonElement>('UseSampleButton');
+  private readonly finder: Finder;
 
   constructor(private readonly core: Core) {
     this.list = new ShipList(named('ShipListBox'), (ship) => this.openShip(ship));
     this.tabs = new ShipTabs(core, named('ShipPageControl'), document.getElementById('ship-panel')!, {
       copy: (text, what) => void this.copy(text, what),
+    });
+    this.finder = new Finder(core, document.getElementById('finder')!, named('FindBuildsButton'), {
+      open: (ship, build) => this.openBuild(ship, build),
+      copy: (text, what) => void this.copy(text, what),
+      say, saying,
     });
     for (const box of this.types) box.addEventListener('change', () => this.fillList());
   }
@@ -61,6 +69,7 @@ class Planner {
       return refused;
     }
     this.shown = pair;
+    this.finder.dataChanged(pair);
     this.tabs.closeAll();
     this.fillList();
     this.source.textContent = own ? `自分のデータ: ${ShipFileName}, ${MaterialFileName}` : '見本のデータ';
@@ -77,6 +86,12 @@ class Planner {
     if (ship < 0 || ship >= this.core.shipCount()) return;
     this.tabs.open(ship, this.core.startingBuild(ship));
     say('');
+  }
+
+  openBuild(ship: number, build: Build): void {
+    this.tabs.open(ship, build);
+    say('');
+    document.getElementById('ship-panel')!.scrollIntoView({ block: 'nearest' });
   }
 
   openBuilds(opened: Opened): void {
@@ -191,6 +206,8 @@ async function main(): Promise<void> {
   }
   planner.openLink();
   document.documentElement.dataset['ready'] = 'true';
+  // Kept for use offline; the page works the same without it.
+  navigator.serviceWorker?.register('sw.js').catch(() => undefined);
 
   window.addEventListener('hashchange', () => inTurn(async () => planner.openLink()));
 

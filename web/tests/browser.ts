@@ -3,6 +3,8 @@
 import { mkdtemp, rm } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
+import assert from 'node:assert/strict';
+import { after, before, describe, it } from 'node:test';
 import puppeteer, { type Browser, type Page } from 'puppeteer-core';
 import { serve, type Site } from './server.js';
 
@@ -38,6 +40,61 @@ export async function startSession(): Promise<Session> {
       await rm(profile, { recursive: true, force: true });
     },
   };
+}
+
+// A page in a browser context of its own (storage, service workers), whose clipboard writes are
+// kept in window.copiedTexts, and which notes any page error and any request that failed or left
+// the site.
+export async function casePage(session: Session, width: number, height = 800):
+    Promise<{ page: Page; failures: string[]; close(): Promise<void> }> {
+  const context = await session.browser.createBrowserContext();
+  const page = await context.newPage();
+  await page.setViewport({ width, height });
+  await page.evaluateOnNewDocument(() => {
+    const copiedTexts: string[] = [];
+    (window as unknown as { copiedTexts: string[] }).copiedTexts = copiedTexts;
+    navigator.clipboard.writeText = async (t: string) => void copiedTexts.push(t);
+  });
+  const failures: string[] = [];
+  page.on('pageerror', (error) => failures.push(String(error)));
+  page.on('requestfailed', (request) => failures.push(`${request.url()} failed`));
+  page.on('request', (request) => {
+    if (!request.url().startsWith(session.site.url)) failures.push(`${request.url()} is outside the site`);
+  });
+  return { page, failures, close: () => context.close() };
+}
+
+export interface Case {
+  name: string;
+  width?: number;
+  run(page: Page, session: Session): Promise<void>;
+}
+
+// A table of cases, each on a fresh page with the planner open, in one browser.
+export function describeCases(name: string, cases: readonly Case[], setUp = async () => {}, tearDown = async () => {}): void {
+  describe(name, () => {
+    let session: Session;
+    before(async () => {
+      await setUp();
+      session = await startSession();
+    });
+    after(async () => {
+      await session?.close();
+      await tearDown();
+    });
+    for (const c of cases) {
+      it(c.name, async () => {
+        const { page, failures, close } = await casePage(session, c.width ?? 1280);
+        try {
+          await openPlanner(page, session.site.url);
+          await c.run(page, session);
+          assert.deepEqual(failures, []);
+        } finally {
+          await close();
+        }
+      });
+    }
+  });
 }
 
 // Opens the page and waits until the data is shown.

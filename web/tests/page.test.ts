@@ -4,9 +4,8 @@ import assert from 'node:assert/strict';
 import { mkdtemp, readFile, rm, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { after, before, describe, it } from 'node:test';
 import type { Page } from 'puppeteer-core';
-import { openPlanner, startSession, type Session } from './browser.js';
+import { describeCases, openPlanner, type Case } from './browser.js';
 
 const Header = '船種名 材質 比率調整 船室 砲室 倉庫 総容量 価格 縦帆 横帆 耐久 漕力 旋回 対波 装甲 船室最小 船室標準 船室最大 ' +
   '砲室最小 砲室標準 砲室最大 船側砲 船首砲 船尾砲 補助帆 船首像 紋章 特殊兵装 追加装甲 冒険 交易 戦闘';
@@ -42,7 +41,6 @@ const ownShips = Buffer.concat([Buffer.from('header\r\n'), TestShip,
 const entries = `,${Array(11).fill('100/90/80').join(',')}\r\n`;
 const ownMaterials = Buffer.concat([Buffer.from('header\r\n'), TestShip, Buffer.from(`${entries}Sloop X${entries}third${entries}`)]);
 
-let session: Session;
 let files: string;
 
 async function texts(page: Page, selector: string): Promise<string[]> {
@@ -74,12 +72,6 @@ async function copied(page: Page): Promise<string[]> {
 async function upload(page: Page, ...names: string[]): Promise<void> {
   const input = (await page.$('input[data-name=DataFilesInput]'))!;
   await input.uploadFile(...names.map((name) => join(files, name)));
-}
-
-interface Case {
-  name: string;
-  width?: number;
-  run(page: Page): Promise<void>;
 }
 
 const cases: Case[] = [
@@ -179,7 +171,7 @@ const cases: Case[] = [
   },
   {
     name: 'a copied link opens its build, on load and on a change of the fragment',
-    async run(page) {
+    async run(page, session) {
       await openShip(page, 'バルシャ');
       await press(page, 'UpDown1', 'up', 2);
       await press(page, 'UpDown3', 'down', 1);
@@ -274,46 +266,16 @@ const cases: Case[] = [
       assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= 360));
       const frame = await page.$eval('[data-name=ShipTabFrame]', (f) => f.getBoundingClientRect().right);
       assert.ok(frame <= 360, `the frame ends at ${frame}`);
+      await page.click('[data-name=FindBuildsButton]'); // the finder too, as wide as the screen
+      const finder = await page.$eval('[data-name=ResultView]', (t) => t.closest('section')!.getBoundingClientRect().width);
+      assert.ok(finder === 360 && await page.evaluate(() => document.documentElement.scrollWidth <= 360), `${finder}`);
     },
   },
 ];
 
-describe('the page', () => {
-  before(async () => {
-    files = await mkdtemp(join(tmpdir(), 'shipplanner-files-'));
-    await writeFile(join(files, 'ship_varietion.csv'), ownShips);
-    await writeFile(join(files, 'ship_material.csv'), ownMaterials);
-    await writeFile(join(files, 'ships.csv'), ownShips);
-    session = await startSession();
-  });
-  after(async () => {
-    await session?.close();
-    await rm(files, { recursive: true, force: true });
-  });
-
-  for (const c of cases) {
-    it(c.name, async () => {
-      const context = await session.browser.createBrowserContext();
-      try {
-        const page = await context.newPage();
-        await page.setViewport({ width: c.width ?? 1280, height: 800 });
-        await page.evaluateOnNewDocument(() => {
-          const copiedTexts: string[] = [];
-          (window as unknown as { copiedTexts: string[] }).copiedTexts = copiedTexts;
-          navigator.clipboard.writeText = async (t: string) => void copiedTexts.push(t);
-        });
-        const failures: string[] = [];
-        page.on('pageerror', (error) => failures.push(String(error)));
-        page.on('requestfailed', (request) => failures.push(`${request.url()} failed`));
-        page.on('request', (request) => {
-          if (!request.url().startsWith(session.site.url)) failures.push(`${request.url()} is outside the site`);
-        });
-        await openPlanner(page, session.site.url);
-        await c.run(page);
-        assert.deepEqual(failures, []);
-      } finally {
-        await context.close();
-      }
-    });
-  }
-});
+describeCases('the page', cases, async () => {
+  files = await mkdtemp(join(tmpdir(), 'shipplanner-files-'));
+  await writeFile(join(files, 'ship_varietion.csv'), ownShips);
+  await writeFile(join(files, 'ship_material.csv'), ownMaterials);
+  await writeFile(join(files, 'ships.csv'), ownShips);
+}, () => rm(files, { recursive: true, force: true }));

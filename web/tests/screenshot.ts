@@ -1,5 +1,6 @@
-// Saves pictures of the page: docs/web-desktop.png (1280 wide, a ship open) and
-// docs/web-phone.png (360 wide). Run by scripts/screenshot.sh web.
+// Saves pictures of the page: docs/web-desktop.png (1280 wide, a ship open),
+// docs/web-phone.png (360 wide) and docs/web-find-builds-phone.png (360 wide, the finder
+// answering the README's worked query). Run by scripts/screenshot.sh web.
 import { startSession, openPlanner } from './browser.js';
 
 const session = await startSession();
@@ -13,6 +14,20 @@ try {
     await page.close();
     console.log(`saved ${file}`);
   }
+  const file = process.env['SHIPPLANNER_FINDER_PICTURE'] ?? 'docs/web-find-builds-phone.png';
+  const width = Number(process.env['SHIPPLANNER_FINDER_WIDTH'] ?? 360);
+  const page = await session.newPage(width, 740);
+  await openPlanner(page, session.site.url);
+  await page.click('[data-name=FindBuildsButton]');
+  for (const [name, value] of [['MinLSailEdit', '120'], ['MinSSailEdit', '120'], ['MinCabinsEdit', '20'],
+                               ['MinPortsEdit', '10'], ['MinHoldEdit', '150']])
+    await page.type(`[data-name=${name}]`, value!);
+  await page.waitForSelector('[data-name=ResultView][aria-busy=false]');
+  await page.click('[data-name=ResultView] tbody tr');
+  await page.evaluate(() => document.getElementById('finder')?.scrollIntoView());
+  await page.screenshot({ path: file });
+  await page.close();
+  console.log(`saved ${file}`);
 } finally {
   await session.close();
 }

@@ -12,6 +12,8 @@ const Types: Record<string, string> = {
   '.wasm': 'application/wasm', // streaming compilation needs it
   '.csv': 'text/csv',
   '.png': 'image/png',
+  '.svg': 'image/svg+xml',
+  '.webmanifest': 'application/manifest+json',
 };
 
 export interface Site {

@@ -104,4 +104,17 @@ BENCHMARK(BM_ShipPlannerStart)->UseManualTime()->Unit(benchmark::kMillisecond)->
 
 } // namespace
 
-BENCHMARK_MAIN();
+// SHIPPLANNER_OTHER_BUILD=PATH adds another build of the program (one before a change, say),
+// measured in the same run on the same data.
+int main(int argc, char** argv)
+{
+    if (const char* other = std::getenv("SHIPPLANNER_OTHER_BUILD"))
+        benchmark::RegisterBenchmark("BM_OtherBuildStart", [other](benchmark::State& state) { Measure(state, other); })
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(20);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

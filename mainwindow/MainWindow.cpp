@@ -42,7 +42,6 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("MainForm"));
-    setWindowIcon(toolkit::ProgramIcon());
     setFont(toolkit::DesignFont(12));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(240, 240, 240)); // the desktop's button face
@@ -149,7 +148,15 @@ bool TMainForm::event(QEvent* event)
         RunCreateEvent();
         return true;
     }
-    return QWidget::event(event);
+    const bool handled = QWidget::event(event);
+    // The icon comes after the first paint: finding Qt's image readers and decoding every size
+    // the window system asks for would otherwise stand between the window's mapping and its
+    // content.
+    if (event->type() == QEvent::Paint && !IconSet) {
+        IconSet = true;
+        QMetaObject::invokeMethod(this, [this] { setWindowIcon(toolkit::ProgramIcon()); }, Qt::QueuedConnection);
+    }
+    return handled;
 }
 
 void TMainForm::resizeEvent(QResizeEvent* event)

@@ -58,6 +58,7 @@ protected:
 private:
     std::unique_ptr<CShipDataManager> ShipDataManager;
     bool Created = false;
+    bool IconSet = false;
     std::unique_ptr<TFindBuildsForm> FindBuildsForm; // a top-level window of its own
 
     void RunCreateEvent();

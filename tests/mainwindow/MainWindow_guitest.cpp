@@ -89,7 +89,8 @@ TEST_F(MainWindowTest, LayoutAndStart)
     open();
     EXPECT_EQ(form->size(), QSize(695, 453));
     EXPECT_EQ(form->windowTitle(), "MainForm");
-    // The program's icon, in every size the desktops ask for.
+    // The program's icon, in every size the desktops ask for, once the window is painted.
+    QTRY_VERIFY(!form->windowIcon().isNull());
     const QList<QSize> iconSizes = form->windowIcon().availableSizes();
     EXPECT_EQ(iconSizes.size(), 7);
     for (int side : {16, 24, 32, 48, 64, 128, 256})

@@ -25,19 +25,25 @@ void ForEachLine(std::string_view text, Line line)
     const auto nul = text.find('\0');
     if (nul != std::string_view::npos)
         text = text.substr(0, nul);
+    if (text.empty())
+        return;
 
-    std::size_t start = 0;
+    // The next CR and the next LF, each found with memchr and looked for again only once
+    // passed: a byte loop would test every byte twice.
     const std::size_t n = text.size();
+    const auto next = [&](char c, std::size_t from) {
+        const void* at = std::memchr(text.data() + from, c, n - from);
+        return at == nullptr ? n : static_cast<std::size_t>(static_cast<const char*>(at) - text.data());
+    };
+    std::size_t start = 0, cr = next('\r', 0), lf = next('\n', 0);
     while (start < n) {
-        std::size_t i = start;
-        while (i < n && text[i] != '\r' && text[i] != '\n')
-            ++i;
-        line(start, i - start);
-        if (i < n && text[i] == '\r' && i + 1 < n && text[i + 1] == '\n')
-            i += 2;
-        else if (i < n)
-            i += 1;
-        start = i;
+        if (cr < start)
+            cr = next('\r', start);
+        if (lf < start)
+            lf = next('\n', start);
+        const std::size_t end = std::min(cr, lf);
+        line(start, end - start);
+        start = end < n && text[end] == '\r' && end + 1 < n && text[end + 1] == '\n' ? end + 2 : end + 1;
     }
 }
 

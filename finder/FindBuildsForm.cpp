@@ -1,6 +1,7 @@
 #include "finder/FindBuildsForm.h"
 
 #include "finder/QueryText.h"
+#include "shipdata/ShipType.h"
 #include "shiptab/BuildText.h"
 #include "shiptab/Columns.h"
 #include "toolkit/Application.h"
@@ -224,7 +225,7 @@ QSpinBox* Requirement(QWidget* parent, const char* name, const QString& caption,
     auto* edit = new QSpinBox(parent);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setRange(0, most);
-    edit->setSpecialValueText(QStringLiteral("指定なし"));
+    edit->setSpecialValueText(QString::fromUtf8(finder::words::NoRequirement));
     edit->setSuffix(QString::fromUtf8(bound));
     edit->setAccessibleName(caption + QString::fromUtf8(bound));
     return edit;
@@ -235,7 +236,7 @@ QSpinBox* Requirement(QWidget* parent, const char* name, const QString& caption,
 TFindBuildsForm::TFindBuildsForm(const CShipDataManager& catalogue) : Catalogue(catalogue)
 {
     setObjectName(QStringLiteral("FindBuildsForm"));
-    setWindowTitle(QStringLiteral("ビルドを探す"));
+    setWindowTitle(QString::fromUtf8(finder::words::Title));
     setWindowIcon(toolkit::ProgramIcon());
     setAttribute(Qt::WA_QuitOnClose, false); // the main window's closing ends the program
     setFont(toolkit::DesignFont(12));
@@ -248,9 +249,9 @@ TFindBuildsForm::TFindBuildsForm(const CShipDataManager& catalogue) : Catalogue(
         box->setChecked(true);
         return box;
     };
-    FindAdventureCheckBox = typeBox("FindAdventureCheckBox", "冒険船");
-    FindTradeCheckBox = typeBox("FindTradeCheckBox", "商用船");
-    FindCombatCheckBox = typeBox("FindCombatCheckBox", "戦闘船");
+    FindAdventureCheckBox = typeBox("FindAdventureCheckBox", ShipTypeCaptions[0]);
+    FindTradeCheckBox = typeBox("FindTradeCheckBox", ShipTypeCaptions[1]);
+    FindCombatCheckBox = typeBox("FindCombatCheckBox", ShipTypeCaptions[2]);
 
     auto* grid = new QGridLayout;
     for (std::size_t i = 0; i < std::size(RequirementEdits); ++i) {
@@ -274,15 +275,15 @@ TFindBuildsForm::TFindBuildsForm(const CShipDataManager& catalogue) : Catalogue(
         edit->setAccessibleName(QString::fromUtf8(caption));
         return edit;
     };
-    LowestPercentEdit = percent("LowestPercentEdit", 0, "比率調整の下限");
-    HighestPercentEdit = percent("HighestPercentEdit", 30, "比率調整の上限");
+    LowestPercentEdit = percent("LowestPercentEdit", 0, finder::words::LowestPercent);
+    HighestPercentEdit = percent("HighestPercentEdit", 30, finder::words::HighestPercent);
     auto* percents = new QHBoxLayout;
-    auto* percentLabel = new QLabel(QStringLiteral("比率調整"), this);
+    auto* percentLabel = new QLabel(QString::fromUtf8(finder::words::Percent), this);
     percentLabel->setBuddy(LowestPercentEdit);
     percents->addWidget(LowestPercentEdit);
-    percents->addWidget(new QLabel(QStringLiteral("から"), this));
+    percents->addWidget(new QLabel(QString::fromUtf8(finder::words::From), this));
     percents->addWidget(HighestPercentEdit);
-    percents->addWidget(new QLabel(QStringLiteral("まで"), this));
+    percents->addWidget(new QLabel(QString::fromUtf8(finder::words::To), this));
     percents->addStretch();
     grid->addWidget(percentLabel, 2, 2);
     grid->addLayout(percents, 2, 3, 1, 3);
@@ -292,17 +293,17 @@ TFindBuildsForm::TFindBuildsForm(const CShipDataManager& catalogue) : Catalogue(
     GoalComboBox->setObjectName(QStringLiteral("GoalComboBox"));
     for (const char* caption : finder::GoalCaptions)
         GoalComboBox->addItem(QString::fromUtf8(caption));
-    GoalComboBox->setAccessibleName(QStringLiteral("並べ方"));
-    auto* goalLabel = new QLabel(QStringLiteral("並べ方"), this);
+    GoalComboBox->setAccessibleName(QString::fromUtf8(finder::words::Goal));
+    auto* goalLabel = new QLabel(QString::fromUtf8(finder::words::Goal), this);
     goalLabel->setBuddy(GoalComboBox);
-    EveryMaterialCheckBox = new QCheckBox(QStringLiteral("材質ごと"), this);
+    EveryMaterialCheckBox = new QCheckBox(QString::fromUtf8(finder::words::EveryMaterial), this);
     EveryMaterialCheckBox->setObjectName(QStringLiteral("EveryMaterialCheckBox"));
-    EveryMaterialCheckBox->setAccessibleDescription(QStringLiteral("船ごとに一番よい材質だけでなく、材質ごとに一行"));
+    EveryMaterialCheckBox->setAccessibleDescription(QString::fromUtf8(finder::words::EveryMaterialMeaning));
 
     auto* table = new ResultTable(this);
     ResultView = table;
     ResultView->setObjectName(QStringLiteral("ResultView"));
-    ResultView->setAccessibleName(QStringLiteral("見つかったビルド"));
+    ResultView->setAccessibleName(QString::fromUtf8(finder::words::Results));
     Model = new finder::FoundBuildsModel(Catalogue, this);
     ResultView->setModel(Model);
     ResultView->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -328,7 +329,7 @@ TFindBuildsForm::TFindBuildsForm(const CShipDataManager& catalogue) : Catalogue(
     ResultCountText->setObjectName(QStringLiteral("ResultCountText"));
 
     auto* types = new QHBoxLayout;
-    types->addWidget(new QLabel(QStringLiteral("船の種類"), this));
+    types->addWidget(new QLabel(QString::fromUtf8(finder::words::Types), this));
     for (QCheckBox* box : {FindAdventureCheckBox, FindTradeCheckBox, FindCombatCheckBox})
         types->addWidget(box);
     types->addStretch();
@@ -413,7 +414,7 @@ void TFindBuildsForm::ShowRows(uint64_t query, std::vector<finder::FoundBuild> r
     Model->SetRows(std::move(rows));
     // A new query shows its own order, not the last column clicked.
     ResultView->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    ResultCountText->setText(QStringLiteral("%1 件").arg(Model->rowCount()));
+    ResultCountText->setText(QStringLiteral("%1 %2").arg(Model->rowCount()).arg(QString::fromUtf8(finder::words::Rows)));
     ResultView->viewport()->unsetCursor();
     emit resultsShown();
 }

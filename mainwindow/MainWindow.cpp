@@ -1,6 +1,7 @@
 #include "mainwindow/MainWindow.h"
 
 #include "finder/FindBuildsForm.h"
+#include "finder/QueryText.h"
 #include "shipdata/Cshipdatamanagemer.h"
 #include "shiptab/BuildText.h"
 #include "shiptab/ShipTab.h"
@@ -61,9 +62,9 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent)
         int top;
     };
     static const BoxRow boxes[] = {
-        {&TMainForm::AdventureShipCheckBox, "AdventureShipCheckBox", "冒険船", 376},
-        {&TMainForm::TradeShipCheckBox, "TradeShipCheckBox", "商用船", 400},
-        {&TMainForm::CombatShipCheckBox, "CombatShipCheckBox", "戦闘船", 424},
+        {&TMainForm::AdventureShipCheckBox, "AdventureShipCheckBox", ShipTypeCaptions[0], 376},
+        {&TMainForm::TradeShipCheckBox, "TradeShipCheckBox", ShipTypeCaptions[1], 400},
+        {&TMainForm::CombatShipCheckBox, "CombatShipCheckBox", ShipTypeCaptions[2], 424},
     };
     for (const BoxRow& row : boxes) {
         auto* box = new QCheckBox(QString::fromUtf8(row.caption), this);
@@ -106,7 +107,7 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent)
         QMenu menu(this);
         menu.addAction(QStringLiteral("コピー"), this, &TMainForm::CopyShipList)->setShortcut(QKeySequence::Copy);
         menu.addAction(QStringLiteral("ビルドを貼り付け"), this, &TMainForm::PasteBuilds)->setShortcut(QKeySequence::Paste);
-        menu.addAction(QStringLiteral("ビルドを探す…"), this, &TMainForm::ShowFindBuilds)->setShortcut(QKeySequence::Find);
+        menu.addAction(QString::fromUtf8(finder::words::Open), this, &TMainForm::ShowFindBuilds)->setShortcut(QKeySequence::Find);
         menu.exec(ShipListBox->viewport()->mapToGlobal(at));
     });
 

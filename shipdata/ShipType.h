@@ -3,6 +3,8 @@
 #include <cstdint>
 
 enum class ShipType { Adventure, Trade, Combat };
+// What the type boxes say, in ShipType's order (UTF-8).
+inline constexpr const char* ShipTypeCaptions[3] = {"冒険船", "商用船", "戦闘船"};
 
 // The strictly highest boarding level decides; ties go to combat, then trade.
 constexpr ShipType ShipTypeOf(int32_t adventure, int32_t trade, int32_t combat)

@@ -328,6 +328,24 @@ val RowCells(int ship, const val& build)
     return Array(shiptab::BuildCells(Ship(ship), FromJs(build)));
 }
 
+// The words both programs show, by name: each element of the page that carries data-word="NAME"
+// takes the text of NAME, one with data-word-label="NAME" its accessible name.
+val Words()
+{
+    namespace w = finder::words;
+    const std::pair<const char*, const char*> words[] = {
+        {"Adventure", ShipTypeCaptions[0]}, {"Trade", ShipTypeCaptions[1]}, {"Combat", ShipTypeCaptions[2]},
+        {"FinderTitle", w::Title}, {"OpenFinder", w::Open}, {"Types", w::Types}, {"Percent", w::Percent},
+        {"LowestPercent", w::LowestPercent}, {"HighestPercent", w::HighestPercent}, {"From", w::From}, {"To", w::To},
+        {"Goal", w::Goal}, {"EveryMaterial", w::EveryMaterial}, {"EveryMaterialMeaning", w::EveryMaterialMeaning},
+        {"Results", w::Results}, {"Rows", w::Rows}, {"NoRequirement", w::NoRequirement},
+    };
+    val out = val::object();
+    for (const auto& [name, text] : words)
+        out.set(name, std::string(text));
+    return out;
+}
+
 val FinderCaptions()
 {
     val out = val::object();
@@ -376,4 +394,5 @@ EMSCRIPTEN_BINDINGS(shipplanner)
     function("headerCells", &HeaderCells);
     function("rowCells", &RowCells);
     function("finderCaptions", &FinderCaptions);
+    function("words", &Words);
 }

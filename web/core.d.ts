@@ -95,6 +95,8 @@ export interface Core {
   headerCells(): string[];
   rowCells(ship: number, build: Build): string[];
   finderCaptions(): FinderCaptions;
+  // The words both programs show, by name (data-word and data-word-label on the page).
+  words(): Record<string, string>;
 }
 
 // The module factory emscripten makes (MODULARIZE, EXPORT_ES6).

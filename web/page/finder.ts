@@ -33,6 +33,7 @@ export class Finder {
               private readonly actions: FinderActions) {
     const named = <T extends HTMLElement>(name: string) => root.querySelector<T>(`[data-name="${name}"]`)!;
     const captions = core.finderCaptions();
+    const none = core.words()['NoRequirement'] ?? '';
     const requirements = root.querySelector('.requirements')!;
     this.required = captions.required.map(({ name, caption, bound }) => {
       const label = document.createElement('label');
@@ -40,6 +41,7 @@ export class Finder {
       input.dataset['name'] = name;
       input.inputMode = 'numeric';
       input.autocomplete = 'off';
+      input.placeholder = none; // as the desktop's box at its lowest
       const [before, after] = [caption, bound].map((text) => {
         const span = document.createElement('span');
         span.textContent = text;

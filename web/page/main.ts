@@ -198,6 +198,14 @@ async function main(): Promise<void> {
     say(`計算の部分を読み込めませんでした: ${String(error)}`);
     return;
   }
+  // The words the desktop program shows too come from the core.
+  const words = core.words();
+  for (const element of document.querySelectorAll<HTMLElement>('[data-word]'))
+    element.textContent = words[element.dataset['word']!] ?? '';
+  for (const element of document.querySelectorAll<HTMLElement>('[data-word-label]'))
+    element.setAttribute('aria-label', words[element.dataset['wordLabel']!] ?? '');
+  for (const element of document.querySelectorAll<HTMLElement>('[data-word-title]'))
+    element.title = words[element.dataset['wordTitle']!] ?? '';
   const planner = new Planner(core);
   try {
     await planner.start();

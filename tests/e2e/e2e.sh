@@ -106,7 +106,15 @@ xdotool windowfocus --sync "$win" 2>/dev/null || true
 sleep 0.3
 shot() { import -window "$win" -crop 530x453+165+0 +repage "$work/$1.png"; }
 keys() { xdotool key --delay 80 "$@"; sleep 0.4; }
-shot empty
+# The window's first paint may come well after it maps (an emulated program sets up its fonts
+# then): two screenshots a moment apart that agree and are not all black.
+for _ in $(seq 40); do
+  shot empty
+  sleep 0.25
+  shot settled
+  [ "$(convert "$work/empty.png" -format '%[fx:mean]' info:)" != 0 ] &&
+    [ "$(compare -metric AE "$work/empty.png" "$work/settled.png" null: 2>&1 || true)" = 0 ] && break
+done
 keys End Return # select the last ship and open it
 # The frame is found by its own background colour; its left and top in the screenshot.
 origin=""

@@ -18,7 +18,7 @@ if [ "$preset" = web ]; then
   ctest --preset web
   (cd web && npx tsc --noEmit -p .)
   node web/build.mjs build-web/site build-web/web build-web/web-tests
-  exec node --test --test-reporter=spec build-web/web-tests/*.test.js
+  exec node --test build-web/web-tests/*.test.js
 fi
 case "$preset" in
   arm64|windows) ./scripts/setup.sh "$preset" ;;

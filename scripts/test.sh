@@ -10,6 +10,11 @@ cd "$(dirname "$0")/.."
 preset="${1:-dev}"
 if [ "$preset" = web ]; then
   ./scripts/setup.sh web
+  # Packages come from the machine's own npm set-up: the lockfile names no address at all.
+  if grep -n '://' web/package-lock.json; then
+    echo "web/package-lock.json names an address; remove it (npm keeps funding links there)" >&2
+    exit 1
+  fi
   # Debian's emscripten runs its JavaScript tools with this machine's Node, which finds their
   # packages there.
   export NODE_PATH=/usr/share/nodejs

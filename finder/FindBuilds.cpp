@@ -342,8 +342,7 @@ std::vector<FoundBuild> FindBuilds(const CShipDataManager& catalogue, const Quer
         if (stop != nullptr && index % 1024 == 0 && stop->load(std::memory_order_relaxed))
             return {};
         const CShipDataElement& ship = *catalogue.GetElement(index);
-        const ShipType type = ShipTypeOf(ship.ALV, ship.TLV, ship.CLV);
-        if (!(type == ShipType::Adventure ? query.Adventure : type == ShipType::Trade ? query.Trade : query.Combat))
+        if (!ShipTypeShown(ShipTypeOf(ship.ALV, ship.TLV, ship.CLV), query.Adventure, query.Trade, query.Combat))
             continue;
         const std::optional<ShipPlan> plan = PlanShip(ship, query);
         if (!plan)

@@ -183,13 +183,8 @@ void TMainForm::UpdateShipList()
     const int count = ShipDataManager->GetCount();
     for (int i = 0; i < count; ++i) {
         const CShipDataElement* ship = ShipDataManager->GetElement(i);
-        QCheckBox* box = nullptr;
-        switch (ShipTypeOf(ship->ALV, ship->TLV, ship->CLV)) {
-        case ShipType::Adventure: box = AdventureShipCheckBox; break;
-        case ShipType::Trade: box = TradeShipCheckBox; break;
-        case ShipType::Combat: box = CombatShipCheckBox; break;
-        }
-        if (box->isChecked())
+        if (ShipTypeShown(ShipTypeOf(ship->ALV, ship->TLV, ship->CLV), AdventureShipCheckBox->isChecked(),
+                          TradeShipCheckBox->isChecked(), CombatShipCheckBox->isChecked()))
             ShipListBox->AddEntry(ship->Name);
     }
 }

@@ -3,6 +3,12 @@
 #include <cstdint>
 
 enum class ShipType { Adventure, Trade, Combat };
+// Whether a ship of the type is listed while the three type boxes are as given.
+constexpr bool ShipTypeShown(ShipType type, bool adventure, bool trade, bool combat)
+{
+    return type == ShipType::Adventure ? adventure : type == ShipType::Trade ? trade : combat;
+}
+
 // What the type boxes say, in ShipType's order (UTF-8).
 inline constexpr const char* ShipTypeCaptions[3] = {"冒険船", "商用船", "戦闘船"};
 

@@ -187,12 +187,14 @@ TShipTabFrame::TShipTabFrame(QWidget* parent) : QWidget(parent)
 
     // The spinners overlap their value boxes by a pixel; keep all of each arrow clickable.
     // Tab reaches them in table order; the disabled one stays out of the chain.
-    for (const shiptab::SpinnerNames& s : shiptab::Spinners) {
-        auto* spinner = findChild<TUpDown*>(QLatin1String(s.Name), Qt::FindDirectChildrenOnly);
-        spinner->raise();
-        spinner->setAccessibleName(QString::fromUtf8(s.Caption));
-        spinner->SetArrowNames(QString::fromUtf8(s.Down), QString::fromUtf8(s.Up));
-    }
+    for (const shiptab::SpinnerNames& s : shiptab::Spinners)
+        for (const Control& c : Controls)
+            if (SameName(c.Name, s.Name)) {
+                TUpDown* spinner = this->*std::get<TUpDown * TShipTabFrame::*>(c.Member);
+                spinner->raise();
+                spinner->setAccessibleName(QString::fromUtf8(s.Caption));
+                spinner->SetArrowNames(QString::fromUtf8(s.Down), QString::fromUtf8(s.Up));
+            }
     UpDown2->setFocusPolicy(Qt::NoFocus);
     UpDown1->OnChangingEx = std::bind_front(&TShipTabFrame::UpDown1ChangingEx, this);
     UpDown2->OnChangingEx = std::bind_front(&TShipTabFrame::UpDown1ChangingEx, this);

@@ -30,19 +30,13 @@ std::u16string Cp932ToUtf16(std::string_view bytes)
 {
     std::u16string text;
     text.reserve(bytes.size());
-    for (std::size_t i = 0; i < bytes.size();) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        if (!IsCp932LeadByte(b)) {
-            text.push_back(Cp932Singles[b]);
-            ++i;
-        } else if (i + 1 < bytes.size() && IsCp932TrailByte(static_cast<unsigned char>(bytes[i + 1]))) {
-            text.push_back(Cp932Pairs[LeadIndex(b)][static_cast<unsigned char>(bytes[i + 1]) - Cp932FirstTrail]);
-            i += 2;
-        } else { // a lead byte at the very end, or before a byte that cannot follow it
-            text.push_back(u'\xFFFD');
-            ++i;
-        }
-    }
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+    ForEachCp932Character(
+        bytes,
+        [&](std::size_t i, std::size_t length) {
+            text.push_back(length == 1 ? Cp932Singles[byte(i)] : Cp932Pairs[LeadIndex(byte(i))][byte(i + 1) - Cp932FirstTrail]);
+        },
+        [&](std::size_t) { text.push_back(u'\xFFFD'); });
     return text;
 }
 #endif

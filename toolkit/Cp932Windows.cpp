@@ -31,24 +31,16 @@ std::u16string DecodeCp932(std::string_view bytes)
     // system would otherwise replace them by characters of its own choosing, or drop them.
     std::u16string text;
     text.reserve(bytes.size());
-    for (std::size_t i = 0; i < bytes.size();) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        if (b < 0x80) {
-            text.push_back(static_cast<char16_t>(b));
-            ++i;
-        } else if (!IsCp932LeadByte(b)) {
-            if (!DecodeOne(bytes.data() + i, 1, text))
+    ForEachCp932Character(
+        bytes,
+        [&](std::size_t i, std::size_t length) {
+            const auto b = static_cast<unsigned char>(bytes[i]);
+            if (length == 1 && b < 0x80)
+                text.push_back(static_cast<char16_t>(b));
+            else if (!DecodeOne(bytes.data() + i, static_cast<int>(length), text))
                 text.push_back(u'\xFFFD');
-            ++i;
-        } else if (i + 1 < bytes.size() && IsCp932TrailByte(static_cast<unsigned char>(bytes[i + 1]))) {
-            if (!DecodeOne(bytes.data() + i, 2, text))
-                text.push_back(u'\xFFFD');
-            i += 2;
-        } else { // a lead byte at the very end, or before a byte that cannot follow it
-            text.push_back(u'\xFFFD');
-            ++i;
-        }
-    }
+        },
+        [&](std::size_t) { text.push_back(u'\xFFFD'); });
     return text;
 }
 

@@ -104,8 +104,7 @@ val ListedShips(bool adventure, bool trade, bool combat)
         return list;
     for (int i = 0, n = 0; i < Catalogue->GetCount(); ++i) {
         const CShipDataElement& ship = Ship(i);
-        const ShipType type = ShipTypeOf(ship.ALV, ship.TLV, ship.CLV);
-        if (!(type == ShipType::Adventure ? adventure : type == ShipType::Trade ? trade : combat))
+        if (!ShipTypeShown(ShipTypeOf(ship.ALV, ship.TLV, ship.CLV), adventure, trade, combat))
             continue;
         val entry = val::object();
         entry.set("name", toolkit::Cp932ToUtf8(ship.Name));
@@ -200,12 +199,13 @@ val MaterialLines(int ship)
 
 val Step(int ship, const val& build, const std::string& spinner, bool up)
 {
-    const shiptab::Spinner which = spinner == "UpDown1"   ? shiptab::Spinner::Percent
-                                   : spinner == "UpDown3" ? shiptab::Spinner::Cabins
-                                                          : shiptab::Spinner::Ports;
-    if (spinner != "UpDown1" && spinner != "UpDown3" && spinner != "UpDown4")
-        return build;
-    return ToJs(shiptab::Step(Ship(ship), FromJs(build), which, up));
+    const std::pair<const char*, shiptab::Spinner> spinners[] = {
+        {"UpDown1", shiptab::Spinner::Percent}, {"UpDown3", shiptab::Spinner::Cabins}, {"UpDown4", shiptab::Spinner::Ports}};
+    for (const auto& [name, which] : spinners)
+        if (spinner == name)
+            return ToJs(shiptab::Step(Ship(ship), FromJs(build), which, up));
+    return build; // the disabled one, or none
+
 }
 
 std::string BuildsText(const val& builds)

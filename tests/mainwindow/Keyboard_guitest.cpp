@@ -527,20 +527,14 @@ TEST(FinderOffTheGuiThread, TypingWhileASearchRunsShowsTheLastQuery)
     const CShipDataManager data(files.ships, files.materials);
     TFindBuildsForm f(data);
     f.show();
-    f.EveryMaterialCheckBox->setChecked(true);
     Type(f.MinHoldEdit, "150");
     EXPECT_TRUE(f.Searching());
     EXPECT_EQ(f.MinHoldEdit->value(), 150);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !f.Searching(); }, 20000));
-    std::vector<finder::FoundBuild> found = finder::FindBuilds(data, f.CurrentQuery());
-    const QAbstractItemModel* m = f.ResultView->model();
-    ASSERT_EQ(m->rowCount(), int(found.size()));
-    for (const std::size_t r : {std::size_t{0}, found.size() / 2, found.size() - 1}) {
-        QStringList shown;
-        for (int c = 0; c < m->columnCount(); ++c)
-            shown << m->index(int(r), c).data().toString();
-        EXPECT_EQ(shown, shiptab::ToStringList(shiptab::BuildCells(*data.GetElement(int(found[r].Ship)), found[r].AsBuild())));
-    }
+    QStringList found;
+    for (const finder::FoundBuild& b : finder::FindBuilds(data, f.CurrentQuery()))
+        found << shiptab::ToStringList(shiptab::BuildCells(*data.GetElement(int(b.Ship)), b.AsBuild())).join('|');
+    EXPECT_EQ(Rows(f), found);
 }
 
 } // namespace finding

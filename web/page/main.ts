@@ -129,17 +129,7 @@ class Planner {
       say(`ファイルを読めませんでした: ${String(error)}`);
       return;
     }
-    const refused = this.show(pair, true);
-    if (refused !== '') {
-      say(refused);
-      return;
-    }
-    try {
-      await savePair(pair);
-      say(`自分のデータを読み込みました (船種 ${this.core.shipCount()})。`);
-    } catch (error) {
-      say(`自分のデータを読み込みましたが、次に開いたときのために残せませんでした: ${String(error)}`);
-    }
+    await this.adopt(pair, true);
   }
 
   async useSample(): Promise<void> {
@@ -150,16 +140,22 @@ class Planner {
       say(`見本のデータを読めませんでした: ${String(error)}`);
       return;
     }
-    const refused = this.show(pair, false);
+    await this.adopt(pair, false);
+  }
+
+  // Shows a pair, then keeps it in the browser (the user's own) or forgets the kept one.
+  private async adopt(pair: DataPair, own: boolean): Promise<void> {
+    const refused = this.show(pair, own);
     if (refused !== '') {
       say(refused);
       return;
     }
     try {
-      await forgetPair();
-      say('見本のデータに戻しました。');
+      await (own ? savePair(pair) : forgetPair());
+      say(own ? `自分のデータを読み込みました (船種 ${this.core.shipCount()})。` : '見本のデータに戻しました。');
     } catch (error) {
-      say(`見本のデータに戻しましたが、自分のデータを消せませんでした: ${String(error)}`);
+      say(own ? `自分のデータを読み込みましたが、次に開いたときのために残せませんでした: ${String(error)}`
+              : `見本のデータに戻しましたが、自分のデータを消せませんでした: ${String(error)}`);
     }
   }
 

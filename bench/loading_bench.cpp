@@ -1,5 +1,5 @@
 // Loading the catalogue against the bare cost of reading both files into lines, each
-// on a warm and on a cold heap. Targets: 100,000 ships load within 4x that floor, and
+// on a warm and on a cold heap. Targets: 100,000 ships load within 1.5x that floor, and
 // ten times the ships take at most 11x the time; checking the files costs at most twice
 // loading them, and grows as loading does. A summary with these ratios follows the
 // usual table.
@@ -171,8 +171,8 @@ public:
             if (Times.contains(floor100k) && Times.contains(load100k) && Times.contains(load10k)) {
                 const double ratio = Times[load100k] / Times[floor100k];
                 const double growth = Times[load100k] / Times[load10k];
-                std::printf("goal: 100,000 ships within 4x the floor: %.2fx %s; 10x ships at most 11x time: %.2fx %s\n",
-                            ratio, ratio <= 4 ? "met" : "MISSED", growth, growth <= 11 ? "met" : "MISSED");
+                std::printf("goal: 100,000 ships within 1.5x the floor: %.2fx %s; 10x ships at most 11x time: %.2fx %s\n",
+                            ratio, ratio <= 1.5 ? "met" : "MISSED", growth, growth <= 11 ? "met" : "MISSED");
             }
             const Key check100k{"BM_CheckCatalogue", cold, 100000}, check10k{"BM_CheckCatalogue", cold, 10000};
             if (Times.contains(check100k) && Times.contains(load100k) && Times.contains(check10k)) {

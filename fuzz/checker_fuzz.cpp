@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the checker as the two data files and holds it to the loader:
-// every figure the loader set to -1 from a text that is not a -1 is reported as bad-number
-// at that text, and nothing else is. Input as for loader_fuzz: ship kinds file, the line
+// every figure the loader read is the conversion of its text, cut here the plain way, and
+// every figure it set to -1 from a text that is not a -1 is reported as bad-number at that
+// text, and nothing else is. Input as for loader_fuzz: ship kinds file, the line
 // "====", material file; without the separator the input is both files.
 #include "checker/Checker.h"
 #include "shipdata/Cshipdatamanagemer.h"
@@ -89,9 +90,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const CShipDataElement& e = *m.GetElement(i);
         const std::size_t lineNo = static_cast<std::size_t>(i) + 1;
         const std::vector<Cut> columns = Columns(shipLines[lineNo], 0, 30);
-        for (std::size_t c = 0; c < columns.size(); ++c)
-            if (numbers[c] != nullptr && Bad(columns[c].Text, e.*numbers[c]))
+        for (std::size_t c = 0; c < columns.size(); ++c) {
+            if (numbers[c] == nullptr)
+                continue;
+            Check(e.*numbers[c] == shipdata::ParseNumber(columns[c].Text), "a ship figure is not its column's");
+            if (Bad(columns[c].Text, e.*numbers[c]))
                 expected.emplace(folder.Ships, lineNo + 1, columns[c].Offset + 1);
+        }
 
         const std::optional<std::size_t> taken = testsupport::MaterialLineOf(materialLines, e.Name);
         if (!taken)
@@ -116,9 +121,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             }
             const MaterialSlot& slot = e.Materials[k];
             const int32_t values[3] = {slot.LSail, slot.SSail, slot.Strength};
-            for (int f = 0; f < 3; ++f)
+            for (int f = 0; f < 3; ++f) {
+                Check(values[f] == shipdata::ParseNumber(figures[f].Text), "a material figure is not its entry's");
                 if (Bad(figures[f].Text, values[f]))
                     expected.emplace(folder.Materials, *taken + 1, figures[f].Offset + 1);
+            }
         }
     }
 

@@ -1,10 +1,13 @@
 #include "shipdata/Cshipdatamanagemer.h"
 
 #include "shipdata/NameSearch.h"
+#include "toolkit/HugePages.h"
 #include "toolkit/MessageBox.h"
 #include "toolkit/TextFile.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 #include <limits>
 
 const double MaterialPriceFactors[MaterialCount] = {
@@ -93,6 +96,85 @@ std::string_view ColumnZero(std::string_view line)
     return line.substr(0, FindByte(line, ','));
 }
 
+// Eight bytes that start with one to seven plain digits: their count and value, and the
+// byte after them. A digit's byte ends with the first byte that is none, found without
+// a branch per byte, and the digits are combined pairwise by three multiplications. The
+// count is 0 for no digit and 8 for eight or more, with no value.
+struct LeadingDigits {
+    std::size_t Count;
+    uint32_t Value;
+    char After;
+};
+
+[[gnu::always_inline]] inline LeadingDigits ReadLeadingDigits(const char* bytes)
+{
+    static_assert(std::endian::native == std::endian::little, "the bytes are read as one little-endian word");
+    uint64_t word;
+    std::memcpy(&word, bytes, 8);
+    const uint64_t v = word ^ 0x3030303030303030ull; // a digit's byte becomes 0 to 9
+    // A byte is flagged when it is above 15 or becomes so by adding 6. Only the bytes after
+    // the first flagged one can take a carry, and they do not matter.
+    const uint64_t flagged = (v | (v + 0x0606060606060606ull)) & 0xF0F0F0F0F0F0F0F0ull;
+    const auto count = static_cast<std::size_t>(std::countr_zero(flagged)) / 8;
+    if (count == 0 || count == 8)
+        return {count, 0, 0};
+    uint64_t d = v << (64 - 8 * count); // the digits last, led by zeros
+    d = ((d * 2561) >> 8) & 0x00FF00FF00FF00FFull;  // pairs: 10 * first + second
+    d = ((d * 6553601) >> 16) & 0x0000FFFF0000FFFFull; // fours: 100 * first pair + second
+    return {count, static_cast<uint32_t>((d * 42949672960001ull) >> 32), // 10000 * first four + second
+            static_cast<char>(word >> (8 * count))};
+}
+
+// Nearly every figure in a file is a few plain digits followed by `stop` or the end of
+// the text. Such a figure is cut and read in one pass; anything else returns false and
+// leaves `rest` to the general cutting and reading, which give the same for these.
+[[gnu::always_inline]] inline bool CutPlainNumber(std::string_view& rest, char stop, std::string_view& text,
+                                                  int32_t& value)
+{
+    if (rest.size() > 8) {
+        const LeadingDigits digits = ReadLeadingDigits(rest.data());
+        if (digits.Count - 1 < 7) { // one to seven digits, then a byte of the same text
+            if (digits.After != stop)
+                return false;
+            text = rest.substr(0, digits.Count);
+            rest.remove_prefix(digits.Count + 1);
+            value = static_cast<int32_t>(digits.Value);
+            return true;
+        }
+        if (digits.Count == 0)
+            return false;
+    }
+    // Near the end of a line, or a long number: byte by byte, up to nine digits.
+    const std::size_t most = std::min<std::size_t>(rest.size(), 9);
+    std::size_t i = 0;
+    int32_t v = 0;
+    for (; i < most; ++i) {
+        const unsigned d = static_cast<unsigned char>(rest[i]) - unsigned{'0'};
+        if (d > 9)
+            break;
+        v = v * 10 + static_cast<int32_t>(d);
+    }
+    if (i == 0 || (i < rest.size() && rest[i] != stop))
+        return false;
+    text = rest.substr(0, i);
+    rest = i < rest.size() ? rest.substr(i + 1) : std::string_view{};
+    value = v;
+    return true;
+}
+
+// One material entry of the form digits/digits/digits, cut from `entries` and read.
+bool CutPlainEntry(std::string_view& entries, std::string_view& entry, std::string_view (&figures)[3],
+                   int32_t (&values)[3])
+{
+    std::string_view rest = entries;
+    if (!CutPlainNumber(rest, '/', figures[0], values[0]) || !CutPlainNumber(rest, '/', figures[1], values[1]) ||
+        !CutPlainNumber(rest, ',', figures[2], values[2]))
+        return false;
+    entry = entries.substr(0, static_cast<std::size_t>(figures[2].data() + figures[2].size() - entries.data()));
+    entries = rest;
+    return true;
+}
+
 } // namespace
 
 std::optional<int32_t> ReadNumber(std::string_view text)
@@ -167,11 +249,10 @@ MaterialLineIndex::MaterialLineIndex(const std::vector<std::string_view>& lines)
     }
 }
 
-std::optional<std::size_t> MaterialLineIndex::FindExact(std::string_view name) const
+std::optional<std::size_t> MaterialLineIndex::FindExact(std::string_view name, std::size_t hash) const
 {
     if (name.empty())
         return std::nullopt; // an empty name occurs nowhere
-    const std::size_t hash = std::hash<std::string_view>{}(name);
     for (std::size_t i = hash & Mask; Slots[i].Line != Empty; i = (i + 1) & Mask) {
         const Slot& slot = Slots[i];
         if (slot.Hash == static_cast<uint32_t>(hash) && ColumnZero(Lines[slot.Line]) == name)
@@ -194,8 +275,21 @@ std::vector<std::optional<std::size_t>> MaterialLineIndex::FindAll(const std::ve
     // Files that name a ship only by part of its line still load, as they always did.
     std::vector<std::size_t> unmatched;
     std::vector<std::string_view> rest;
+    // Each look-up waits on memory three times over (slot, line, the line's bytes) when the
+    // lines are large and in another order than the names: ask for each a few names ahead.
+    std::vector<std::size_t> hashes(names.size());
+    for (std::size_t i = 0; i < names.size(); ++i)
+        hashes[i] = std::hash<std::string_view>{}(names[i]);
+    constexpr std::size_t BytesAhead = 4, LineAhead = 2 * BytesAhead, SlotAhead = 3 * BytesAhead;
+    const auto slotOf = [&](std::size_t i) -> const Slot& { return Slots[hashes[i] & Mask]; };
     for (std::size_t i = 0; i < names.size(); ++i) {
-        found[i] = FindExact(names[i]);
+        if (i + SlotAhead < names.size())
+            __builtin_prefetch(&slotOf(i + SlotAhead));
+        if (i + LineAhead < names.size() && slotOf(i + LineAhead).Line != Empty)
+            __builtin_prefetch(&Lines[slotOf(i + LineAhead).Line]);
+        if (i + BytesAhead < names.size() && slotOf(i + BytesAhead).Line != Empty)
+            __builtin_prefetch(Lines[slotOf(i + BytesAhead).Line].data());
+        found[i] = FindExact(names[i], hashes[i]);
         if (exact != nullptr)
             exact->push_back(found[i].has_value());
         if (!found[i] && !names[i].empty()) {
@@ -229,25 +323,29 @@ CShipDataElement::CShipDataElement(std::string_view shipLine, const std::string_
     };
 
     std::string_view rest = shipLine;
-    for (int column = 0;; ++column) {
-        const std::string_view text = CutColumn(rest);
-        if (column < 30) {
-            if (numbers[column] != nullptr) {
-                const std::optional<int32_t> number = ReadNumber(text);
-                *numbers[column] = number.value_or(-1);
-                if (observer != nullptr)
-                    observer->Column(column, text, true, number.has_value());
-            } else {
-                std::string& field = column == 0    ? Name
-                                     : column == 26 ? Column26
-                                     : column == 27 ? Column27
-                                                    : Column29;
-                field.assign(text);
-                if (observer != nullptr)
-                    observer->Column(column, text, false, false);
+    for (int column = 0; column < 30; ++column) {
+        std::string_view text;
+        if (int32_t* const number = numbers[column]) {
+            bool converted = true;
+            if (!shipdata::CutPlainNumber(rest, ',', text, *number)) {
+                text = CutColumn(rest);
+                const std::optional<int32_t> read = ReadNumber(text);
+                *number = read.value_or(-1);
+                converted = read.has_value();
             }
+            if (observer != nullptr)
+                observer->Column(column, text, true, converted);
+        } else {
+            text = CutColumn(rest);
+            std::string& field = column == 0    ? Name
+                                 : column == 26 ? Column26
+                                 : column == 27 ? Column27
+                                                : Column29;
+            field.assign(text);
+            if (observer != nullptr)
+                observer->Column(column, text, false, false);
         }
-        if (rest.empty() || column >= 29)
+        if (rest.empty())
             break; // columns after the thirtieth are ignored
     }
     if (observer != nullptr && !rest.empty())
@@ -260,21 +358,27 @@ CShipDataElement::CShipDataElement(std::string_view shipLine, const std::string_
         slot.Filled = true;
         if (materialEntries == nullptr)
             continue; // no material line: every figure stays missing
-        const std::string_view entry = CutColumn(entries);
 
-        std::string_view remainder;
+        std::string_view entry;
         std::string_view figures[3];
-        SplitAtSlash(entry, figures[0], remainder);
-        SplitAtSlash(remainder, figures[1], figures[2]);
-        const std::optional<int32_t> lsail = ReadNumber(figures[0]), ssail = ReadNumber(figures[1]),
-                                     strength = ReadNumber(figures[2]);
-        slot.LSail = lsail.value_or(-1);
-        slot.SSail = ssail.value_or(-1);
-        slot.Strength = strength.value_or(-1);
-        if (observer != nullptr) {
-            const bool converted[3] = {lsail.has_value(), ssail.has_value(), strength.has_value()};
-            observer->Entry(i, entry, figures, converted);
+        int32_t values[3];
+        bool converted[3] = {true, true, true};
+        if (!shipdata::CutPlainEntry(entries, entry, figures, values)) {
+            entry = CutColumn(entries);
+            std::string_view remainder;
+            SplitAtSlash(entry, figures[0], remainder);
+            SplitAtSlash(remainder, figures[1], figures[2]);
+            for (int k = 0; k < 3; ++k) {
+                const std::optional<int32_t> read = ReadNumber(figures[k]);
+                values[k] = read.value_or(-1);
+                converted[k] = read.has_value();
+            }
         }
+        slot.LSail = values[0];
+        slot.SSail = values[1];
+        slot.Strength = values[2];
+        if (observer != nullptr)
+            observer->Entry(i, entry, figures, converted);
     }
     if (observer != nullptr && !entries.empty())
         observer->SurplusEntries(entries);
@@ -318,7 +422,15 @@ CShipDataManager::CShipDataManager(const std::string& shipFile, const std::strin
     std::vector<bool> exact;
     const std::vector<std::optional<std::size_t>> lines = index.FindAll(names, observer != nullptr ? &exact : nullptr);
     List.reserve(count - 1);
+    toolkit::AdviseHugePages(List.data(), List.capacity() * sizeof(CShipDataElement));
+    // The material lines come in another order than the ships, so each ship's line would
+    // be a wait on memory: ask for it a few ships ahead, its place in the list further.
+    constexpr std::size_t LineAhead = 4, PlaceAhead = 2 * LineAhead;
     for (std::size_t i = 1; i < count; ++i) {
+        if (i + PlaceAhead < count && lines[i + PlaceAhead - 1])
+            __builtin_prefetch(&materialLines[*lines[i + PlaceAhead - 1]]);
+        if (i + LineAhead < count && lines[i + LineAhead - 1])
+            __builtin_prefetch(materialLines[*lines[i + LineAhead - 1]].data());
         const std::optional<std::size_t>& line = lines[i - 1];
         const std::string_view entries = line ? shipdata::EntriesOf(materialLines[*line]) : std::string_view{};
         if (observer != nullptr)

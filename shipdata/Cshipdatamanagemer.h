@@ -157,7 +157,7 @@ public:
                                                     std::vector<bool>* exact = nullptr) const;
 
 private:
-    std::optional<std::size_t> FindExact(std::string_view name) const;
+    std::optional<std::size_t> FindExact(std::string_view name, std::size_t hash) const;
 
     // Open addressing with linear probing over column 0 of the lines, at most half
     // full. Small slots, because looking up every ship reaches all over the table.

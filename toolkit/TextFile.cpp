@@ -1,5 +1,7 @@
 #include "toolkit/TextFile.h"
 
+#include "toolkit/HugePages.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -118,6 +120,8 @@ bool ReadWholeFile(const std::string& path, std::string& out)
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > MaxTextFileSize)
         return false;
 
+    out.reserve(static_cast<std::size_t>(st.st_size));
+    AdviseHugePages(out.data(), out.capacity());
     out.resize(static_cast<std::size_t>(st.st_size));
     std::size_t got = 0;
     while (got < out.size()) {

@@ -1,6 +1,7 @@
 // Opening a ship tab, up to its first paint, against the floor of 76 plain labels and the
 // frame's natural parts; binding a ship alone; copying a long ship list; the memory of a long,
 // painted session; the build finder's search against its floor, its window and its sorts.
+#include "bench/RatioReporter.h"
 #include "finder/FindBuildsForm.h"
 #include "mainwindow/MainWindow.h"
 #include "shiptab/Calculator.h"
@@ -391,7 +392,8 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    benchmark::RunSpecifiedBenchmarks();
+    bench::RatioReporter reporter({{"BM_OpenShipTabPainted", "BM_Floor76LabelsPainted", 1.25}});
+    benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;
 }

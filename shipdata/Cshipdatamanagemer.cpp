@@ -6,6 +6,11 @@
 #include "toolkit/TextFile.h"
 
 #include <algorithm>
+#include <atomic>
+#include <exception>
+#include <mutex>
+#include <system_error>
+#include <thread>
 #include <bit>
 #include <cstring>
 #include <limits>
@@ -175,6 +180,52 @@ bool CutPlainEntry(std::string_view& entries, std::string_view& entry, std::stri
     return true;
 }
 
+// Runs work(0) to work(parts - 1) on up to `threads` threads, the calling one included, each
+// part taken by the next free thread. A part that throws stops the parts not yet begun, and
+// the first exception is rethrown here once every thread has stopped. Where no thread can be
+// started, the threads there are share the parts.
+template <class Work>
+void RunParts(std::size_t parts, std::size_t threads, const Work& work)
+{
+    std::atomic<std::size_t> next{0};
+    std::exception_ptr failure;
+    std::mutex failureLock;
+    const auto run = [&] {
+        try {
+            for (std::size_t part; (part = next++) < parts;)
+                work(part);
+        } catch (...) {
+            const std::lock_guard lock(failureLock);
+            if (!failure)
+                failure = std::current_exception();
+            next = parts;
+        }
+    };
+    std::vector<std::thread> helpers;
+    helpers.reserve(threads);
+    try {
+        for (std::size_t t = 1; t < std::min(threads, parts); ++t)
+            helpers.emplace_back(run);
+    } catch (const std::system_error&) {
+        // the system has no more threads to give: the ones started do the work
+    }
+    run();
+    for (std::thread& helper : helpers)
+        helper.join();
+    if (failure)
+        std::rethrow_exception(failure);
+}
+
+// Threads for loading: as many as the machine runs at once, up to eight.
+std::size_t LoadThreads()
+{
+#if defined(__EMSCRIPTEN__) && !defined(__EMSCRIPTEN_PTHREADS__)
+    return 1; // a page's core without threads
+#else
+    return std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8);
+#endif
+}
+
 } // namespace
 
 std::optional<int32_t> ReadNumber(std::string_view text)
@@ -267,32 +318,40 @@ std::optional<std::size_t> MaterialLineIndex::Find(std::string_view name) const
 }
 
 std::vector<std::optional<std::size_t>> MaterialLineIndex::FindAll(const std::vector<std::string_view>& names,
-                                                                   std::vector<bool>* exact) const
+                                                                   std::vector<bool>* exact,
+                                                                   std::size_t threads) const
 {
     std::vector<std::optional<std::size_t>> found(names.size());
-    if (exact != nullptr)
-        exact->clear();
-    // Files that name a ship only by part of its line still load, as they always did.
-    std::vector<std::size_t> unmatched;
-    std::vector<std::string_view> rest;
     // Each look-up waits on memory three times over (slot, line, the line's bytes) when the
     // lines are large and in another order than the names: ask for each a few names ahead.
-    std::vector<std::size_t> hashes(names.size());
-    for (std::size_t i = 0; i < names.size(); ++i)
-        hashes[i] = std::hash<std::string_view>{}(names[i]);
-    constexpr std::size_t BytesAhead = 4, LineAhead = 2 * BytesAhead, SlotAhead = 3 * BytesAhead;
-    const auto slotOf = [&](std::size_t i) -> const Slot& { return Slots[hashes[i] & Mask]; };
+    RunParts(threads, threads, [&](std::size_t part) {
+        const std::size_t first = names.size() * part / threads, end = names.size() * (part + 1) / threads;
+        std::vector<std::size_t> hashes(end - first);
+        for (std::size_t i = first; i < end; ++i)
+            hashes[i - first] = std::hash<std::string_view>{}(names[i]);
+        constexpr std::size_t BytesAhead = 4, LineAhead = 2 * BytesAhead, SlotAhead = 3 * BytesAhead;
+        const auto slotOf = [&](std::size_t i) -> const Slot& { return Slots[hashes[i - first] & Mask]; };
+        for (std::size_t i = first; i < end; ++i) {
+            if (i + SlotAhead < end)
+                __builtin_prefetch(&slotOf(i + SlotAhead));
+            if (i + LineAhead < end && slotOf(i + LineAhead).Line != Empty)
+                __builtin_prefetch(&Lines[slotOf(i + LineAhead).Line]);
+            if (i + BytesAhead < end && slotOf(i + BytesAhead).Line != Empty)
+                __builtin_prefetch(Lines[slotOf(i + BytesAhead).Line].data());
+            found[i] = FindExact(names[i], hashes[i - first]);
+        }
+    });
+
+    // Files that name a ship only by part of its line still load, as they always did.
+    if (exact != nullptr)
+        exact->assign(names.size(), false);
+    std::vector<std::size_t> unmatched;
+    std::vector<std::string_view> rest;
     for (std::size_t i = 0; i < names.size(); ++i) {
-        if (i + SlotAhead < names.size())
-            __builtin_prefetch(&slotOf(i + SlotAhead));
-        if (i + LineAhead < names.size() && slotOf(i + LineAhead).Line != Empty)
-            __builtin_prefetch(&Lines[slotOf(i + LineAhead).Line]);
-        if (i + BytesAhead < names.size() && slotOf(i + BytesAhead).Line != Empty)
-            __builtin_prefetch(Lines[slotOf(i + BytesAhead).Line].data());
-        found[i] = FindExact(names[i], hashes[i]);
-        if (exact != nullptr)
-            exact->push_back(found[i].has_value());
-        if (!found[i] && !names[i].empty()) {
+        if (found[i]) {
+            if (exact != nullptr)
+                (*exact)[i] = true;
+        } else if (!names[i].empty()) {
             unmatched.push_back(i);
             rest.push_back(names[i]);
         }
@@ -388,18 +447,40 @@ CShipDataManager::CShipDataManager(const std::string& shipFile, const std::strin
                                    shipdata::LoadObserver* observer)
 {
     using File = shipdata::LoadObserver::File;
-    // The lines are views into these buffers, which live until the records are built.
+    // Large files are loaded on several threads. A thread costs more than loading a small
+    // file, and an observer is told everything in the order of the lines: one thread for them.
+    const std::size_t threads =
+        observer == nullptr && toolkit::FileSize(shipFile) + toolkit::FileSize(materialFile) >= (1u << 20)
+            ? shipdata::LoadThreads()
+            : 1;
+
+    // The two files are read side by side: the ship file with the names in its column 0, the
+    // material file with its index. The lines are views into these buffers, which live until
+    // the records are built.
     std::string shipBytes, materialBytes;
-    std::vector<std::string_view> shipLines, materialLines;
+    std::vector<std::string_view> shipLines, materialLines, names;
+    bool shipsRead = false, materialsRead = false;
+    std::optional<shipdata::MaterialLineIndex> index;
+    shipdata::RunParts(2, threads, [&](std::size_t part) {
+        if (part == 0) {
+            shipsRead = toolkit::ReadTextFileLineViews(shipFile, shipBytes, shipLines);
+            names.reserve(shipLines.size());
+            for (std::size_t i = 1; i < shipLines.size(); ++i)
+                names.push_back(shipdata::ColumnZero(shipLines[i]));
+        } else {
+            materialsRead = toolkit::ReadTextFileLineViews(materialFile, materialBytes, materialLines);
+            index.emplace(materialLines);
+        }
+    });
     // "船種ファイル名が無効: " and "船材質ファイル名が無効: " in code page 932.
-    if (!toolkit::ReadTextFileLineViews(shipFile, shipBytes, shipLines)) {
+    if (!shipsRead) {
         toolkit::ShowMessage("\x91\x44\x8e\xed\x83\x74\x83\x40\x83\x43\x83\x8b\x96\xbc\x82\xaa\x96\xb3\x8c\xf8: " + shipFile);
         if (observer != nullptr)
             observer->FileUnreadable(File::Ships);
     } else if (observer != nullptr) {
         observer->FileRead(File::Ships, shipBytes, shipLines);
     }
-    if (!toolkit::ReadTextFileLineViews(materialFile, materialBytes, materialLines)) {
+    if (!materialsRead) {
         toolkit::ShowMessage("\x91\x44\x8d\xde\x8e\xbf\x83\x74\x83\x40\x83\x43\x83\x8b\x96\xbc\x82\xaa\x96\xb3\x8c\xf8: " + materialFile);
         if (observer != nullptr)
             observer->FileUnreadable(File::Materials);
@@ -414,51 +495,59 @@ CShipDataManager::CShipDataManager(const std::string& shipFile, const std::strin
         observer->ShipLinesNotLoaded(firstNotLoaded, shipLines.size() - firstNotLoaded);
     if (count <= 1)
         return;
-    const shipdata::MaterialLineIndex index(materialLines);
-    std::vector<std::string_view> names;
-    names.reserve(count - 1);
-    for (std::size_t i = 1; i < count; ++i)
-        names.push_back(shipdata::ColumnZero(shipLines[i]));
+    names.resize(count - 1);
     std::vector<bool> exact;
-    const std::vector<std::optional<std::size_t>> lines = index.FindAll(names, observer != nullptr ? &exact : nullptr);
-    List.reserve(count - 1);
-    toolkit::AdviseHugePages(List.data(), List.capacity() * sizeof(CShipDataElement));
-    // The material lines come in another order than the ships, so each ship's line would
-    // be a wait on memory: ask for it a few ships ahead, its place in the list further.
-    constexpr std::size_t LineAhead = 4, PlaceAhead = 2 * LineAhead;
-    for (std::size_t i = 1; i < count; ++i) {
-        if (i + PlaceAhead < count && lines[i + PlaceAhead - 1])
-            __builtin_prefetch(&materialLines[*lines[i + PlaceAhead - 1]]);
-        if (i + LineAhead < count && lines[i + LineAhead - 1])
-            __builtin_prefetch(materialLines[*lines[i + LineAhead - 1]].data());
-        const std::optional<std::size_t>& line = lines[i - 1];
-        const std::string_view entries = line ? shipdata::EntriesOf(materialLines[*line]) : std::string_view{};
-        if (observer != nullptr)
-            observer->ShipLine(i, line, exact[i - 1]);
-        List.emplace_back(shipLines[i], line ? &entries : nullptr, observer);
-        if (observer != nullptr)
-            observer->ShipLoaded(i, List.back());
-    }
+    const std::vector<std::optional<std::size_t>> lines =
+        index->FindAll(names, observer != nullptr ? &exact : nullptr, threads);
+
+    // One block of records per thread.
+    Count = count - 1;
+    BlockSize = (Count + threads - 1) / threads;
+    Blocks.resize(threads);
+    shipdata::RunParts(threads, threads, [&](std::size_t part) {
+        std::vector<CShipDataElement>& block = Blocks[part];
+        const std::size_t first = part * BlockSize + 1, end = std::min(count, first + BlockSize);
+        block.reserve(end - first);
+        toolkit::AdviseHugePages(block.data(), block.capacity() * sizeof(CShipDataElement));
+        // The material lines come in another order than the ships, so each ship's line would
+        // be a wait on memory: ask for it a few ships ahead, its place in the list further.
+        constexpr std::size_t LineAhead = 4, PlaceAhead = 2 * LineAhead;
+        for (std::size_t i = first; i < end; ++i) {
+            if (i + PlaceAhead < end && lines[i + PlaceAhead - 1])
+                __builtin_prefetch(&materialLines[*lines[i + PlaceAhead - 1]]);
+            if (i + LineAhead < end && lines[i + LineAhead - 1])
+                __builtin_prefetch(materialLines[*lines[i + LineAhead - 1]].data());
+            const std::optional<std::size_t>& line = lines[i - 1];
+            const std::string_view entries = line ? shipdata::EntriesOf(materialLines[*line]) : std::string_view{};
+            if (observer != nullptr)
+                observer->ShipLine(i, line, exact[i - 1]);
+            block.emplace_back(shipLines[i], line ? &entries : nullptr, observer);
+            if (observer != nullptr)
+                observer->ShipLoaded(i, block.back());
+        }
+    });
 }
 
 CShipDataManager::~CShipDataManager() = default;
 
 int CShipDataManager::GetCount() const
 {
-    return static_cast<int>(List.size());
+    return static_cast<int>(Count);
 }
 
 CShipDataElement* CShipDataManager::GetElement(int index) const
 {
     if (index < 0 || index >= GetCount())
         return nullptr;
-    return &List[static_cast<std::size_t>(index)];
+    const auto i = static_cast<std::size_t>(index);
+    return &Blocks[i / BlockSize][i % BlockSize];
 }
 
 CShipDataElement* CShipDataManager::FindElement(const std::string& name) const
 {
-    for (CShipDataElement& e : List)
-        if (e.Name == name)
-            return &e;
+    for (std::vector<CShipDataElement>& block : Blocks)
+        for (CShipDataElement& e : block)
+            if (e.Name == name)
+                return &e;
     return nullptr;
 }

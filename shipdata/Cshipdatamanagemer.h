@@ -82,8 +82,12 @@ public:
     CShipDataElement* FindElement(const std::string& name) const;
 
 private:
-    // One block for all records, never moved once loaded: GetElement's pointers stay valid.
-    mutable std::vector<CShipDataElement> List;
+    // The records in file order, in blocks of BlockSize (the last may be shorter), never moved
+    // once loaded: GetElement's pointers stay valid. A large catalogue's blocks are built on
+    // several threads.
+    mutable std::vector<std::vector<CShipDataElement>> Blocks;
+    std::size_t BlockSize = 1;
+    std::size_t Count = 0;
 };
 
 namespace shipdata {
@@ -150,11 +154,12 @@ public:
     explicit MaterialLineIndex(std::vector<std::string_view>&&) = delete;
     // The number of the ship's line, or nothing when no line matches.
     std::optional<std::size_t> Find(std::string_view name) const;
-    // The same for many ships: the names without a line of their own are all looked for
-    // in one pass over the lines. With `exact`, it says for each name whether its line was
-    // found by an equal column 0.
+    // The same for many ships, on up to `threads` threads: the names without a line of their
+    // own are all looked for in one pass over the lines. With `exact`, it says for each name
+    // whether its line was found by an equal column 0.
     std::vector<std::optional<std::size_t>> FindAll(const std::vector<std::string_view>& names,
-                                                    std::vector<bool>* exact = nullptr) const;
+                                                    std::vector<bool>* exact = nullptr,
+                                                    std::size_t threads = 1) const;
 
 private:
     std::optional<std::size_t> FindExact(std::string_view name, std::size_t hash) const;

@@ -6,10 +6,10 @@
 #include <cerrno>
 #include <cstring>
 
+#include <filesystem>
+
 #ifdef _WIN32
 #include <windows.h>
-
-#include <filesystem>
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -150,6 +150,17 @@ bool ReadTextFileLines(const std::string& path, std::vector<std::string>& lines)
         return false;
     lines = SplitLines(bytes);
     return true;
+}
+
+unsigned long long FileSize(const std::string& path)
+{
+    try {
+        std::error_code error;
+        const std::uintmax_t size = std::filesystem::file_size(path, error);
+        return error ? 0 : size;
+    } catch (const std::exception&) {
+        return 0; // not a path in the system's code page
+    }
 }
 
 bool ReadTextFileLineViews(const std::string& path, std::string& bytes, std::vector<std::string_view>& lines)

@@ -21,6 +21,9 @@ std::vector<std::string_view> SplitLineViews(std::string_view text);
 // is not a regular file (directory, FIFO, device) or is too large. Never throws for I/O.
 bool ReadTextFileLines(const std::string& path, std::vector<std::string>& lines);
 
+// The size of a file in bytes, or 0 where there is none to be found. Never throws.
+unsigned long long FileSize(const std::string& path);
+
 // Reads like ReadTextFileLines without a copy per line: `bytes` receives the file and
 // `lines` views into it, valid while `bytes` lives unchanged. On failure both are empty.
 bool ReadTextFileLineViews(const std::string& path, std::string& bytes, std::vector<std::string_view>& lines);

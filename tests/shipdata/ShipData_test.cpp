@@ -1,5 +1,6 @@
 #include "shipdata/Cshipdatamanagemer.h"
 
+#include "support/BenchCatalogue.h"
 #include "support/Records.h"
 #include "support/TempDir.h"
 #include "toolkit/MessageBox.h"
@@ -9,6 +10,7 @@
 #include <cmath>
 #include <memory>
 #include <optional>
+#include <tuple>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -343,6 +345,32 @@ TEST(Catalogue, LineEndingsLoadAlike)
         ASSERT_EQ(c.manager->GetCount(), 2);
         EXPECT_EQ(c.manager->GetElement(1)->Price, 2);
         EXPECT_EQ(c.manager->GetElement(1)->Materials[0].Strength, 6);
+    }
+}
+
+TEST(Catalogue, LargeFilesLoadOnThreadsAsOnOne)
+{
+    // Past a mebibyte the records are built on several threads; with an observer, on one.
+    const testsupport::CatalogueFiles& files = testsupport::BenchCatalogue(6000);
+    shipdata::LoadObserver quiet;
+    const CShipDataManager threaded(files.ships, files.materials), single(files.ships, files.materials, &quiet);
+    ASSERT_EQ(threaded.GetCount(), 6000);
+    ASSERT_EQ(single.GetCount(), 6000);
+    const auto fields = [](const CShipDataElement& e) {
+        return std::tie(e.Name, e.Price, e.Column2, e.Column3, e.Row, e.Slue, e.ResistiveWave, e.Armoured,
+                        e.Column8, e.DefaultCabins, e.DefaultPorts, e.DefaultHold, e.MinimumCabinsBase, e.ALV,
+                        e.TLV, e.CLV, e.NumOfJigger, e.NumOfFigurehead, e.NumOfSeal, e.NumOfWeapon, e.NumOfArmour,
+                        e.CannonSlots, e.FrontCannonSlots, e.RearCannonSlots, e.Column24, e.DefaultMaterial,
+                        e.Column26, e.Column27, e.Column28, e.Column29);
+    };
+    for (int i = 0; i < 6000; ++i) {
+        const CShipDataElement &a = *threaded.GetElement(i), &b = *single.GetElement(i);
+        ASSERT_TRUE(fields(a) == fields(b)) << "record " << i;
+        for (int m = 0; m < MaterialCount; ++m)
+            ASSERT_EQ(std::tie(a.Materials[m].LSail, a.Materials[m].SSail, a.Materials[m].Strength),
+                      std::tie(b.Materials[m].LSail, b.Materials[m].SSail, b.Materials[m].Strength))
+                << "record " << i << ", material " << m;
+        ASSERT_EQ(threaded.FindElement(a.Name), &a);
     }
 }
 

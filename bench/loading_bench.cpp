@@ -3,6 +3,7 @@
 // ten times the ships take at most 11x the time; checking the files costs at most twice
 // loading them, and grows as loading does. A summary with these ratios follows the
 // usual table.
+#include "bench/RatioReporter.h"
 #include "checker/Checker.h"
 #include "shipdata/Cshipdatamanagemer.h"
 #include "tests/support/BenchCatalogue.h"
@@ -12,9 +13,7 @@
 
 #include <cstdio>
 #include <malloc.h>
-#include <map>
 #include <memory>
-#include <set>
 #include <string>
 #include <sys/resource.h>
 #include <tuple>
@@ -129,21 +128,11 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);
-        // With --benchmark_repetitions the median stands for the case; else the one run.
         for (const Run& run : runs) {
-            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-            if (run.error_occurred || (run.run_type == Run::RT_Aggregate && !median))
-                continue;
             // args reads "ships:N/cold:C".
             int size = 0, cold = 0;
-            if (std::sscanf(run.run_name.args.c_str(), "ships:%d/cold:%d", &size, &cold) != 2)
-                continue;
-            const Key key{run.run_name.function_name, cold != 0, size};
-            if (!median && Medians.contains(key))
-                continue;
-            if (median)
-                Medians.insert(key);
-            Times[key] = run.GetAdjustedRealTime() * 1e3 / benchmark::GetTimeUnitMultiplier(run.time_unit);
+            if (std::sscanf(run.run_name.args.c_str(), "ships:%d/cold:%d", &size, &cold) == 2)
+                Times.Take(run, Key{run.run_name.function_name, cold != 0, size});
         }
     }
 
@@ -156,7 +145,7 @@ public:
             double previousFloor = 0, previousLoad = 0;
             for (int n : Sizes) {
                 const Key floorKey{"BM_ReadLines", cold, n}, loadKey{"BM_LoadCatalogue", cold, n};
-                if (!Times.contains(floorKey) || !Times.contains(loadKey))
+                if (!Times.Has(floorKey) || !Times.Has(loadKey))
                     continue;
                 const double f = Times[floorKey], l = Times[loadKey];
                 std::printf("%8d %12.3f %12.3f %10.2f", n, f, l, l / f);
@@ -168,14 +157,14 @@ public:
             }
             const Key floor100k{"BM_ReadLines", cold, 100000}, load100k{"BM_LoadCatalogue", cold, 100000},
                 load10k{"BM_LoadCatalogue", cold, 10000};
-            if (Times.contains(floor100k) && Times.contains(load100k) && Times.contains(load10k)) {
+            if (Times.Has(floor100k) && Times.Has(load100k) && Times.Has(load10k)) {
                 const double ratio = Times[load100k] / Times[floor100k];
                 const double growth = Times[load100k] / Times[load10k];
                 std::printf("goal: 100,000 ships within 1.5x the floor: %.2fx %s; 10x ships at most 11x time: %.2fx %s\n",
                             ratio, ratio <= 1.5 ? "met" : "MISSED", growth, growth <= 11 ? "met" : "MISSED");
             }
             const Key check100k{"BM_CheckCatalogue", cold, 100000}, check10k{"BM_CheckCatalogue", cold, 10000};
-            if (Times.contains(check100k) && Times.contains(load100k) && Times.contains(check10k)) {
+            if (Times.Has(check100k) && Times.Has(load100k) && Times.Has(check10k)) {
                 const double ratio = Times[check100k] / Times[load100k];
                 const double growth = Times[check100k] / Times[check10k];
                 std::printf("goal: checking 100,000 ships within 2x loading them: %.2fx %s (%.3f ms); "
@@ -189,8 +178,7 @@ public:
 
 private:
     using Key = std::tuple<std::string, bool, int>;
-    std::map<Key, double> Times;
-    std::set<Key> Medians;
+    bench::CaseTimes<Key> Times;
 };
 
 } // namespace

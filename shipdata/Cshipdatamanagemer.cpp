@@ -506,7 +506,8 @@ CShipDataManager::CShipDataManager(const std::string& shipFile, const std::strin
     Blocks.resize(threads);
     shipdata::RunParts(threads, threads, [&](std::size_t part) {
         std::vector<CShipDataElement>& block = Blocks[part];
-        const std::size_t first = part * BlockSize + 1, end = std::min(count, first + BlockSize);
+        // Fewer ships than threads leave the last blocks empty.
+        const std::size_t first = std::min(count, part * BlockSize + 1), end = std::min(count, first + BlockSize);
         block.reserve(end - first);
         toolkit::AdviseHugePages(block.data(), block.capacity() * sizeof(CShipDataElement));
         // The material lines come in another order than the ships, so each ship's line would

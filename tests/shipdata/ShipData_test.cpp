@@ -372,6 +372,18 @@ TEST(Catalogue, LargeFilesLoadOnThreadsAsOnOne)
                 << "record " << i << ", material " << m;
         ASSERT_EQ(threaded.FindElement(a.Name), &a);
     }
+
+    // Past a mebibyte with few ships: on a machine of many threads, fewer ships than threads.
+    std::string ships = "h\n", materials = "h\n";
+    for (const char* name : {"A", "B", "C", "D", "E"}) {
+        ships += name + ",1"s + std::string(28, ',') + std::string(250000, 'n') + '\n';
+        materials += name + ",1/2/3\n"s;
+    }
+    Catalogue few(ships, materials);
+    ASSERT_EQ(few.manager->GetCount(), 5);
+    EXPECT_EQ(few.manager->GetElement(4)->Name, "E");
+    EXPECT_EQ(few.manager->GetElement(4)->Column29.size(), 250000u);
+    EXPECT_EQ(few.manager->GetElement(4)->Materials[0].Strength, 3);
 }
 
 TEST(Catalogue, ShortMaterialFileCutsTheCatalogue)

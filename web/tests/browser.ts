@@ -102,3 +102,19 @@ export async function openPlanner(page: Page, url: string): Promise<void> {
   await page.goto(url);
   await page.waitForSelector('html[data-ready=true]', { timeout: 20000 });
 }
+
+// The text of the element of a pinned name.
+export const text = (page: Page, name: string) => page.$eval(`[data-name=${name}]`, (e) => e.textContent ?? '');
+
+// What the page has put on the clipboard, oldest first.
+export const copiedTexts = (page: Page) => page.evaluate(() => (window as unknown as { copiedTexts: string[] }).copiedTexts);
+
+// Both data files dropped on the page, as a user drags them there.
+export async function dropFiles(page: Page, ships: Buffer, materials: Buffer): Promise<void> {
+  await page.evaluate((s, m) => {
+    const data = new DataTransfer();
+    data.items.add(new File([new Uint8Array(s)], 'ship_varietion.csv'));
+    data.items.add(new File([new Uint8Array(m)], 'ship_material.csv'));
+    document.body.dispatchEvent(new DragEvent('drop', { dataTransfer: data, bubbles: true, cancelable: true }));
+  }, [...ships], [...materials]);
+}

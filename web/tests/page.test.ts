@@ -5,7 +5,7 @@ import { mkdtemp, readFile, rm, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import type { Page } from 'puppeteer-core';
-import { describeCases, openPlanner, type Case } from './browser.js';
+import { copiedTexts, describeCases, dropFiles, openPlanner, text, type Case } from './browser.js';
 
 const Header = '船種名 材質 比率調整 船室 砲室 倉庫 総容量 価格 縦帆 横帆 耐久 漕力 旋回 対波 装甲 船室最小 船室標準 船室最大 ' +
   '砲室最小 砲室標準 砲室最大 船側砲 船首砲 船尾砲 補助帆 船首像 紋章 特殊兵装 追加装甲 冒険 交易 戦闘';
@@ -46,9 +46,6 @@ let files: string;
 async function texts(page: Page, selector: string): Promise<string[]> {
   return page.$$eval(selector, (elements) => elements.map((e) => e.textContent ?? ''));
 }
-async function text(page: Page, name: string): Promise<string> {
-  return page.$eval(`[data-name=${name}]`, (e) => e.textContent ?? '');
-}
 const options = (page: Page) => texts(page, '[data-name=ShipListBox] [role=option]');
 const tabs = (page: Page) => texts(page, '[data-name=ShipPageControl] [role=tab]');
 const currentTab = (page: Page) => texts(page, '[role=tab][aria-selected=true]');
@@ -65,9 +62,6 @@ async function paste(page: Page, pasted: string): Promise<void> {
     data.setData('text/plain', t);
     document.body.dispatchEvent(new ClipboardEvent('paste', { clipboardData: data, bubbles: true }));
   }, pasted);
-}
-async function copied(page: Page): Promise<string[]> {
-  return page.evaluate(() => (window as unknown as { copiedTexts: string[] }).copiedTexts);
 }
 async function upload(page: Page, ...names: string[]): Promise<void> {
   const input = (await page.$('input[data-name=DataFilesInput]'))!;
@@ -92,26 +86,34 @@ const cases: Case[] = [
     },
   },
   {
-    name: 'a double-click opens one tab, showing the desktop\'s texts',
+    name: 'a double-click opens one tab, showing the desktop\'s texts, which copy with the header',
     async run(page) {
       const option = (await page.$('[data-name=ShipListBox] [role=option]'))!;
       await option.click({ count: 2 });
-      assert.deepEqual(await tabs(page), ['バルシャ']);
-      assert.deepEqual(await currentTab(page), ['バルシャ']);
+      assert.deepEqual([await tabs(page), await currentTab(page)], [['バルシャ'], ['バルシャ']]);
       assert.equal(await shownRow(page), Barsha);
       assert.equal(await page.$$eval('[data-name=ShipTabFrame]', (f) => f.length), 1);
+      await page.click('[data-name=CopyBuildButton]');
+      assert.deepEqual(await copiedTexts(page), [`${tsv(Header)}\n${tsv(Barsha)}\n`]);
     },
   },
   {
-    name: 'the keyboard opens the selected ship',
+    name: 'the keyboard opens the selected ship; a click or Enter on a material line chooses it',
     async run(page) {
       await page.focus('[data-name=ShipListBox]');
       await page.keyboard.press('Enter'); // nothing selected yet
       assert.deepEqual(await tabs(page), []);
       await page.keyboard.press('ArrowDown');
-      await page.keyboard.press('ArrowDown');
       await page.keyboard.press('Enter');
-      assert.deepEqual(await tabs(page), [(await options(page))[1]]);
+      assert.deepEqual(await tabs(page), ['バルシャ']);
+      const rows = await page.$$('[data-name=MaterialView] tbody tr');
+      assert.equal(rows.length, 11);
+      await rows[1]!.click();
+      assert.deepEqual(await Promise.all(['MaterialText', 'LSailText', 'SSailText', 'StrengthText'].map(
+        async (n) => (await text(page, n)).trim())), ['シーダー', '123', '96', '58']);
+      await rows[10]!.focus();
+      await page.keyboard.press('Enter');
+      assert.equal((await text(page, 'MaterialText')).trim(), '鉄張り');
     },
   },
   {
@@ -134,20 +136,6 @@ const cases: Case[] = [
     },
   },
   {
-    name: 'a click or Enter on a material line chooses it',
-    async run(page) {
-      await openShip(page, 'バルシャ');
-      const rows = await page.$$('[data-name=MaterialView] tbody tr');
-      assert.equal(rows.length, 11);
-      await rows[1]!.click();
-      assert.deepEqual(await Promise.all(['MaterialText', 'LSailText', 'SSailText', 'StrengthText'].map(
-        async (n) => (await text(page, n)).trim())), ['シーダー', '123', '96', '58']);
-      await rows[10]!.focus();
-      await page.keyboard.press('Enter');
-      assert.equal((await text(page, 'MaterialText')).trim(), '鉄張り');
-    },
-  },
-  {
     name: 'closing the current tab makes the next current, or the first after the last',
     async run(page) {
       const [a, b, c] = (await options(page)).slice(0, 3) as [string, string, string];
@@ -162,21 +150,13 @@ const cases: Case[] = [
     },
   },
   {
-    name: 'copying a build gives the header and the README\'s row',
-    async run(page) {
-      await openShip(page, 'バルシャ');
-      await page.click('[data-name=CopyBuildButton]');
-      assert.deepEqual(await copied(page), [`${tsv(Header)}\n${tsv(Barsha)}\n`]);
-    },
-  },
-  {
     name: 'a copied link opens its build, on load and on a change of the fragment; a bad one says why',
     async run(page, session) {
       await openShip(page, 'バルシャ');
       await press(page, 'UpDown1', 'up', 2);
       await press(page, 'UpDown3', 'down', 1);
       await page.click('[data-name=CopyLinkButton]');
-      const [link] = await copied(page);
+      const [link] = await copiedTexts(page);
       assert.equal(link, `${session.site.url}#ship=%E3%83%90%E3%83%AB%E3%82%B7%E3%83%A3&material=%E8%A6%AA%E6%96%B9` +
         '&ratio=+2&cabins=9&ports=4');
       const expected = await shownRow(page);
@@ -206,25 +186,7 @@ const cases: Case[] = [
     },
   },
   {
-    name: 'the user\'s own files replace the list, survive a reload, and the sample comes back',
-    async run(page) {
-      const sample = await options(page);
-      await upload(page, 'ship_varietion.csv', 'ship_material.csv');
-      await page.waitForFunction(() => document.querySelector('[data-name=DataSourceText]')?.textContent?.includes('自分'));
-      assert.deepEqual(await options(page), Own);
-      await openPlanner(page, page.url());
-      assert.deepEqual(await options(page), Own);
-      await openShip(page, 'テスト船');
-      assert.equal((await text(page, 'LSailText')).trim(), '100');
-      await page.click('[data-name=UseSampleButton]');
-      await page.waitForFunction(() => document.querySelector('[data-name=DataSourceText]')?.textContent?.includes('見本'));
-      assert.deepEqual([await options(page), await tabs(page)], [sample, []]);
-      await openPlanner(page, page.url());
-      assert.deepEqual(await options(page), sample);
-    },
-  },
-  {
-    name: 'files with other names, or one alone, change nothing and say so',
+    name: 'the user\'s own files, chosen or dropped, replace the list and survive a reload; wrong ones change nothing',
     async run(page) {
       const sample = await options(page);
       await openShip(page, 'バルシャ');
@@ -236,19 +198,21 @@ const cases: Case[] = [
         assert.deepEqual([await options(page), await tabs(page), await text(page, 'DataSourceText')],
                          [sample, ['バルシャ'], '見本のデータ']);
       }
-    },
-  },
-  {
-    name: 'both files dropped on the page load as chosen ones do',
-    async run(page) {
-      const [ships, materials] = [ownShips, ownMaterials].map((b) => [...b]);
-      await page.evaluate((s, m) => {
-        const data = new DataTransfer();
-        data.items.add(new File([new Uint8Array(s)], 'ship_varietion.csv'));
-        data.items.add(new File([new Uint8Array(m)], 'ship_material.csv'));
-        document.body.dispatchEvent(new DragEvent('drop', { dataTransfer: data, bubbles: true, cancelable: true }));
-      }, ships!, materials!);
-      await page.waitForFunction(() => document.querySelectorAll('[role=option]').length === 3);
+      const own = () => page.waitForFunction(() => document.querySelector('[data-name=DataSourceText]')?.textContent?.includes('自分'));
+      await upload(page, 'ship_varietion.csv', 'ship_material.csv');
+      await own();
+      assert.deepEqual([await options(page), await tabs(page)], [Own, []]);
+      await openPlanner(page, page.url());
+      assert.deepEqual(await options(page), Own);
+      await openShip(page, 'テスト船');
+      assert.equal((await text(page, 'LSailText')).trim(), '100');
+      await page.click('[data-name=UseSampleButton]');
+      await page.waitForFunction(() => document.querySelector('[data-name=DataSourceText]')?.textContent?.includes('見本'));
+      assert.deepEqual([await options(page), await tabs(page)], [sample, []]);
+      await openPlanner(page, page.url());
+      assert.deepEqual(await options(page), sample);
+      await dropFiles(page, ownShips, ownMaterials);
+      await own();
       assert.deepEqual(await options(page), Own);
     },
   },
